@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/canvas.h"
+#include "model/drawing_object.h"
+
+namespace morvane {
+
+class Canvas;
+class TCountObject;
+class TMessageList;
+class TUndoRedo;
+struct TUndoObject;
+
+// What a document needs from the net window that owns it.
+class TDocumentHost
+{
+public:
+    virtual ~TDocumentHost() = default;
+    virtual TCountObject &PositionCounter() = 0;
+    virtual TCountObject &TransitionCounter() = 0;
+    // Asked when arcs that could not follow a dragged node must be routed anew.
+    virtual void AutoRouteArc(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+    {
+        (void)x1, (void)y1, (void)x2, (void)y2;
+    }
+};
+
+// The net document: owns its objects in component order (the order of creation and reading),
+// keeps them in three kind lists, carries the net-wide attributes and its undo history.
+class TDrawingObjects
+{
+public:
+    TDrawingObjects(TDocumentHost *host, TMessageList *messages, Canvas *canvas);
+    virtual ~TDrawingObjects();
+    TDrawingObjects(const TDrawingObjects &) = delete;
+    TDrawingObjects &operator=(const TDrawingObjects &) = delete;
+
+    // --- Component list ---
+    const std::vector<std::shared_ptr<TDrawingObject>> &Objects() const { return m_objects; }
+    std::size_t Count() const { return m_objects.size(); }
+    TDrawingObject *Object(std::size_t i) const { return m_objects[i].get(); }
+    // Appends the object at the end of the component order and to its kind list.
+    void Insert(std::shared_ptr<TDrawingObject> obj);
+    // Takes the object out of the component and kind lists; returns the ownership.
+    std::shared_ptr<TDrawingObject> Remove(TDrawingObject *obj);
+    // Index in the component order, or -1.
+    std::ptrdiff_t IndexOf(const TDrawingObject *obj) const;
+    bool Owns(const TDrawingObject *obj) const { return obj && obj->Owner() == this; }
+    // Destroys all owned objects.
+    void Clear();
+
+    template <class T> std::shared_ptr<T> Add()
+    {
+        auto obj = std::make_shared<T>();
+        Insert(obj);
+        return obj;
+    }
+
+    const std::vector<TPosition *> &Positions() const { return m_positions; }
+    const std::vector<TTransition *> &Transitions() const { return m_transitions; }
+    const std::vector<TArc *> &Arcs() const { return m_arcs; }
+
+    // Records of other streamable classes found among the objects of a file (legacy
+    // named-expression components); kept so that saving does not lose them.
+    std::vector<std::shared_ptr<TComponent>> OtherComponents;
+
+    // --- Attributes ---
+    std::string Name;
+    std::int32_t ControlLeft = 0, ControlTop = 0, ControlWidth = 0, ControlHeight = 0;
+    std::string NetName;
+    std::int32_t NetStart = 0;
+    std::int32_t NetDuration = 256;
+    std::int32_t NetTimeStep = 1;
+
+    std::int32_t xBaseUnit() const { return m_xBaseUnit; }
+    std::int32_t yBaseUnit() const { return m_yBaseUnit; }
+    // Rescales every object (and every undo snapshot) from its grid rectangle. A unit below 1 is
+    // refused (returns false, nothing changes).
+    bool SetxBaseUnit(std::int32_t u);
+    bool SetyBaseUnit(std::int32_t u);
+
+    // A net window's counters; a document without host counts its objects and ignores writes.
+    std::int32_t PosCounter() const;
+    std::int32_t TrCounter() const;
+    void SetPosCounter(std::int32_t v);
+    void SetTrCounter(std::int32_t v);
+
+    TDocumentHost *Host() const { return m_host; }
+    TMessageList *MessageList() const { return m_messages; }
+    void SetMessageList(TMessageList *list) { m_messages = list; }
+    Canvas *GetCanvas() const { return m_canvas; }
+    void SetCanvas(Canvas *canvas) { m_canvas = canvas; }
+
+    // --- Undo history ---
+    void CreateUndo(bool enabled);
+    TUndoRedo *UndoStore() const { return m_undoStore.get(); }
+    const std::vector<std::unique_ptr<TUndoObject>> &UndoList() const { return m_undoList; }
+    const std::vector<std::unique_ptr<TUndoObject>> &RedoList() const { return m_redoList; }
+    std::int32_t UndoStep = 0;
+    bool HasUndo() const { return m_undoStore != nullptr; }
+    void Record(TDrawingObject *obj, std::uint8_t kind);
+    void BeginStep();
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const { return !m_redoList.empty(); }
+    // --- Queries and bulk editing (queries.cpp); every pass in component order ---
+    // Number of objects found by the last find operation.
+    static std::int32_t HitCount;
+    static constexpr std::int32_t ArcGap = 8;
+    TDrawingObject *FindAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask, bool firstOnly);
+    TDrawingObject *FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
+                               std::size_t &startIndex, const TDrawingObject *exclude);
+    TDrawingObject *SelectInRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                                 bool replace);
+    // filterMode 128 means every object. Codes: 0 select, 1 deselect, 2 drag, 8 erase,
+    // 32 re-resolve arc ends, 33/34 outlined on/off, 64/65/66 record that undo kind.
+    void SetModeOfAll(std::uint8_t filterMode, std::uint8_t code);
+    void DeleteSelected();
+    void CopySelected(TDrawingObjects *target);
+    void MoveDragged(std::int32_t dx, std::int32_t dy);
+    void EditMarked(std::int32_t dx, std::int32_t dy);
+    void SettleAll();
+    void RepaintAll();
+    void RepaintRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void ApplyDefaultColors();
+    void ApplyOutlinedFlags();
+    bool ArcStartAlignment(std::int32_t &x, std::int32_t y);
+    // Extent of the drawing (extent.cpp); labels above nodes count.
+    TPoint TopLeftCorner() const;
+    TPoint BottomRightCorner() const;
+
+    // --- Arc chains and connections (connections.cpp) ---
+    void RebuildConnections();
+    void RelinkIndexes();
+    void Rewire();
+    void ResolveMarked();
+    void RemoveBelow(std::uint8_t threshold);
+    void StretchArcs(std::int32_t dx, std::int32_t dy);
+    void DeleteChainPiece(TArc *first, TArc *last);
+
+    // --- Topology check (topology.cpp) ---
+    void CheckTopology();
+
+    // Drops every record (of both lists) that refers to one of the objects; used before objects
+    // are destroyed for good, so that no record replays on them later.
+    void ForgetRecordsOf(const std::vector<const TDrawingObject *> &objects);
+
+protected:
+    // The undo store keeps its snapshots in no particular order, so removal can swap.
+    bool m_orderedComponents = true;
+
+private:
+    std::size_t FindIndex(const TDrawingObject *obj) const;
+    void AddToKindList(TDrawingObject *obj);
+    void RemoveFromKindList(TDrawingObject *obj);
+    std::unique_ptr<TUndoObject> MakeRecord(std::uint8_t kind, TDrawingObject *target,
+                                            std::int32_t step);
+    void RescaleX(std::int32_t u);
+    void RescaleY(std::int32_t u);
+
+    TDocumentHost *m_host = nullptr;
+    TMessageList *m_messages = nullptr;
+    Canvas *m_canvas = nullptr;
+    std::int32_t m_xBaseUnit;
+    std::int32_t m_yBaseUnit;
+
+    std::vector<std::shared_ptr<TDrawingObject>> m_objects;
+    std::vector<TPosition *> m_positions;
+    std::vector<TTransition *> m_transitions;
+    std::vector<TArc *> m_arcs;
+
+    std::unique_ptr<TUndoRedo> m_undoStore;
+    std::vector<std::unique_ptr<TUndoObject>> m_undoList;
+    std::vector<std::unique_ptr<TUndoObject>> m_redoList;
+    bool m_hasUndoLists = false;
+};
+
+} // namespace morvane

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace morvane {
+
+struct TCellPoint
+{
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+
+    friend bool operator==(const TCellPoint &, const TCellPoint &) = default;
+};
+
+// An ordered list of grid cells. Appending copies the cells of the other list in order.
+class TNode
+{
+public:
+    void Add(std::int32_t x, std::int32_t y) { m_Points.push_back({x, y}); }
+    void Add(TCellPoint point) { m_Points.push_back(point); }
+    void Append(const TNode &other)
+    {
+        m_Points.insert(m_Points.end(), other.m_Points.begin(), other.m_Points.end());
+    }
+    void Clear() { m_Points.clear(); }
+
+    std::size_t Count() const { return m_Points.size(); }
+    bool Empty() const { return m_Points.empty(); }
+    const TCellPoint &operator[](std::size_t i) const { return m_Points[i]; }
+    std::vector<TCellPoint>::const_iterator begin() const { return m_Points.begin(); }
+    std::vector<TCellPoint>::const_iterator end() const { return m_Points.end(); }
+    const std::vector<TCellPoint> &Points() const { return m_Points; }
+
+    friend bool operator==(const TNode &, const TNode &) = default;
+
+private:
+    std::vector<TCellPoint> m_Points;
+};
+
+// One of the two tracers that walk a finished wave back from the target to the start.
+struct TDirection
+{
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    std::int32_t SeekLabel = 0; // the wave label looked for next
+    bool Horizontal = true;     // looks left and right, else up and down
+    bool Waiting = false;       // ahead of the other tracer: stands still this round
+    std::int32_t Misses = 0;    // orientation checks since the last move
+    TNode Points;               // corners passed since the last commit
+};
+
+// Routes a new arc on a grid of page cells: Lee's wave search, admitting right-angle crossings of
+// existing arcs pass by pass when nothing else gets through, then a trace back from the target
+// that keeps straight legs as long as possible.
+//
+// Cell codes: 0 free; 1 taken by a node; 2 horizontal, 3 vertical, 4 slanted arc piece; 5, 6, 7
+// the same arcs after one relaxation (crossable at right angles); 8 and above closed for good.
+class TPathFinder
+{
+public:
+    static constexpr std::int32_t DefaultMaxPasses = 32767;
+
+    // The grid is allocated here once and reused by every search; negative sizes count as 0.
+    // Throws std::length_error for a grid of more than 2^30 cells.
+    TPathFinder(std::int32_t gridWidth, std::int32_t gridHeight);
+
+    // Frees every cell code and wave label. Costs the area filled since the last Clear, not the
+    // page.
+    void Clear();
+    // Writes `code` into the free cells of the rectangle (corners in any order, both included,
+    // clipped to the grid): where objects overlap, the first one filled wins.
+    void FillRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                  std::uint8_t code);
+    // Searches a route from the start cell to the target cell. On success Path() holds its corner
+    // cells from the target back to the start; on failure Path() keeps the previous route. The
+    // target cell's code is freed and refused crossings are relaxed in the grid.
+    bool FindPath(std::int32_t startX, std::int32_t startY, std::int32_t targetX,
+                  std::int32_t targetY);
+
+    // Whether any cell of column x between rows y1 and y2 (either order) is taken by anything.
+    bool IsColumnBlocked(std::int32_t x, std::int32_t y1, std::int32_t y2) const;
+    // The end of a run of free cells in `row` that reaches from the anchor towards `towards`
+    // (see the definition). Strict scans from `anchor` and stops at any code; otherwise it scans
+    // from `otherAnchor` and only nodes stop it. Cells outside the grid count as nodes.
+    std::int32_t FreeRunEnd(std::int32_t anchor, std::int32_t otherAnchor, std::int32_t row,
+                            std::int32_t towards, bool strict) const;
+    // The first free cell from x in the given direction (> 0 right, otherwise left), passing over
+    // arcs; x itself when a node or the page edge comes first or x lies outside the grid.
+    std::int32_t ScanToFree(std::int32_t x, std::int32_t direction, std::int32_t row) const;
+
+    const TNode &Path() const { return m_Path; }
+    std::int32_t GridWidth() const { return m_Width; }
+    std::int32_t GridHeight() const { return m_Height; }
+    bool InGrid(std::int32_t x, std::int32_t y) const
+    {
+        return x >= 0 && x < m_Width && y >= 0 && y < m_Height;
+    }
+    // Cells outside the grid read as taken (code 1) and unlabelled (0).
+    std::uint8_t Code(std::int32_t x, std::int32_t y) const;
+    std::int32_t Dist(std::int32_t x, std::int32_t y) const;
+
+    std::int32_t Wave() const { return m_Wave; }
+    std::int32_t PathLength() const { return m_PathLength; }
+    std::int32_t Pass() const { return m_Pass; }
+    std::int32_t StartX() const { return m_StartX; }
+    std::int32_t StartY() const { return m_StartY; }
+    std::int32_t TargetX() const { return m_TargetX; }
+    std::int32_t TargetY() const { return m_TargetY; }
+    std::int32_t MaxPasses() const { return m_MaxPasses; }
+    void SetMaxPasses(std::int32_t maxPasses) { m_MaxPasses = maxPasses; }
+
+private:
+    struct TRect
+    {
+        std::int32_t X1, Y1, X2, Y2;
+    };
+
+    std::size_t Index(std::int32_t x, std::int32_t y) const
+    {
+        return static_cast<std::size_t>(y + 1) * m_Stride + static_cast<std::size_t>(x + 1);
+    }
+    std::int32_t LabelAt(std::size_t index) const
+    {
+        const std::uint32_t v = m_Dist[index];
+        return v > m_DistBase ? static_cast<std::int32_t>(v - m_DistBase) : 0;
+    }
+    void ResetDist();
+    bool Propagate();
+    bool Relax();
+    bool Trace();
+    void Step(TDirection &tracer) const;
+
+    std::int32_t m_Width = 0;
+    std::int32_t m_Height = 0;
+    // Both arrays carry a border of one cell that reads as a node and is never labelled, so the
+    // wave and the tracers need no bounds checks.
+    std::size_t m_Stride = 0;
+    std::vector<std::uint8_t> m_Grid;
+    // Labels are stored above a per-pass base instead of zero-filling the array for every pass:
+    // a cell is labelled in the current pass when its value exceeds m_DistBase.
+    std::vector<std::uint32_t> m_Dist;
+    std::uint32_t m_DistBase = 0;
+    std::uint32_t m_DistTop = 0;
+    // Rectangles filled since the last Clear; m_DirtyAll once they cover more than the grid.
+    std::vector<TRect> m_Dirty;
+    std::uint64_t m_DirtyArea = 0;
+    bool m_DirtyAll = false;
+
+    std::vector<std::uint32_t> m_CurrentWave;
+    std::vector<std::uint32_t> m_NextWave;
+    std::vector<std::uint32_t> m_Blocked;
+
+    TNode m_Path;
+    std::int32_t m_Wave = 0;
+    std::int32_t m_PathLength = 0;
+    std::int32_t m_StartX = 0;
+    std::int32_t m_StartY = 0;
+    std::int32_t m_TargetX = 0;
+    std::int32_t m_TargetY = 0;
+    std::size_t m_TargetIndex = 0;
+    std::int32_t m_Pass = 0;
+    std::int32_t m_MaxPasses = DefaultMaxPasses;
+};
+
+} // namespace morvane
