@@ -30,6 +30,7 @@ set(OLD_GLOB
   "/work/main/src/core/model/undo.cpp"
   "/work/main/src/core/options/display_globals.cpp"
   "/work/main/src/core/options/real_options.cpp"
+  "/work/main/src/core/routing/path_finder.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -60,7 +61,11 @@ endif()
 # CORE_TEST_SOURCES at tests/CMakeLists.txt:7 (file)
 file(GLOB_RECURSE NEW_GLOB LIST_DIRECTORIES false "/work/main/tests/core/*.cpp")
 set(OLD_GLOB
-  "/work/main/tests/core/model/smoke_test.cpp"
+  "/work/main/tests/core/model/object_model_test.cpp"
+  "/work/main/tests/core/model/undo_test.cpp"
+  "/work/main/tests/core/options/real_options_test.cpp"
+  "/work/main/tests/core/routing/path_finder_test.cpp"
+  "/work/main/tests/core/routing/plain_path_finder.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -70,6 +75,8 @@ endif()
 # CORE_TEST_SOURCES at tests/CMakeLists.txt:7 (file)
 file(GLOB_RECURSE NEW_GLOB LIST_DIRECTORIES false "/work/main/tests/core/*.h")
 set(OLD_GLOB
+  "/work/main/tests/core/routing/plain_path_finder.h"
+  "/work/main/tests/core/support/globals_fixture.h"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")

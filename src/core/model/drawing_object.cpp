@@ -284,6 +284,19 @@ std::shared_ptr<TDrawingObject> TTransition::Copy(TDrawingObjects *newOwner) con
     return copy;
 }
 
+void TTransition::Place(std::int32_t x, std::int32_t y, const std::string &label)
+{
+    const auto &g = Globals();
+    SetLeft(x);
+    SetTop(y);
+    SetWidth(g.XTsize);
+    SetHeight(g.YTsize);
+    SetRight(WrapAdd(Left(), Width()));
+    SetBottom(WrapAdd(Top(), Height()));
+    SetselfLabel(label);
+    Record(ukCreated);
+}
+
 void TTransition::Edit(std::int32_t, std::int32_t dy)
 {
     Record(ukChanged);

@@ -241,6 +241,7 @@ public:
     void DrawHandles() override;
     void SetColor() override;
     void DrawLabel() override;
+    void Place(std::int32_t x, std::int32_t y, const std::string &label) override;
     void Edit(std::int32_t dx, std::int32_t dy) override;
     std::uint16_t HitTest(std::int32_t x, std::int32_t y) override;
     std::int32_t AttachX(std::int32_t &x, std::int32_t d) const override;

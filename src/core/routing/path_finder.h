@@ -19,7 +19,7 @@ struct TCellPoint
 class TNode
 {
 public:
-    void Add(std::int32_t x, std::int32_t y) { m_Points.push_back({x, y}); }
+    void Add(std::int32_t x, std::int32_t y) { m_Points.push_back({ x, y }); }
     void Add(TCellPoint point) { m_Points.push_back(point); }
     void Append(const TNode &other)
     {
@@ -46,10 +46,10 @@ struct TDirection
     std::int32_t X = 0;
     std::int32_t Y = 0;
     std::int32_t SeekLabel = 0; // the wave label looked for next
-    bool Horizontal = true;     // looks left and right, else up and down
-    bool Waiting = false;       // ahead of the other tracer: stands still this round
-    std::int32_t Misses = 0;    // orientation checks since the last move
-    TNode Points;               // corners passed since the last commit
+    bool Horizontal = true; // looks left and right, else up and down
+    bool Waiting = false; // ahead of the other tracer: stands still this round
+    std::int32_t Misses = 0; // orientation checks since the last move
+    TNode Points; // corners passed since the last commit
 };
 
 // Routes a new arc on a grid of page cells: Lee's wave search, admitting right-angle crossings of
@@ -72,13 +72,13 @@ public:
     void Clear();
     // Writes `code` into the free cells of the rectangle (corners in any order, both included,
     // clipped to the grid): where objects overlap, the first one filled wins.
-    void FillRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                  std::uint8_t code);
+    void FillRect(
+        std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::uint8_t code);
     // Searches a route from the start cell to the target cell. On success Path() holds its corner
     // cells from the target back to the start; on failure Path() keeps the previous route. The
     // target cell's code is freed and refused crossings are relaxed in the grid.
-    bool FindPath(std::int32_t startX, std::int32_t startY, std::int32_t targetX,
-                  std::int32_t targetY);
+    bool FindPath(
+        std::int32_t startX, std::int32_t startY, std::int32_t targetX, std::int32_t targetY);
 
     // Whether any cell of column x between rows y1 and y2 (either order) is taken by anything.
     bool IsColumnBlocked(std::int32_t x, std::int32_t y1, std::int32_t y2) const;
@@ -86,7 +86,7 @@ public:
     // (see the definition). Strict scans from `anchor` and stops at any code; otherwise it scans
     // from `otherAnchor` and only nodes stop it. Cells outside the grid count as nodes.
     std::int32_t FreeRunEnd(std::int32_t anchor, std::int32_t otherAnchor, std::int32_t row,
-                            std::int32_t towards, bool strict) const;
+        std::int32_t towards, bool strict) const;
     // The first free cell from x in the given direction (> 0 right, otherwise left), passing over
     // arcs; x itself when a node or the page edge comes first or x lies outside the grid.
     std::int32_t ScanToFree(std::int32_t x, std::int32_t direction, std::int32_t row) const;

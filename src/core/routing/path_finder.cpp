@@ -1,0 +1,370 @@
+// SPDX-License-Identifier: MIT
+#include "routing/path_finder.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+namespace morvane {
+
+namespace {
+
+enum TEntry : std::uint8_t { Enter, Refuse, RefuseAndRecord };
+
+// What a move into a cell of each code does. A refusal is recorded where relaxing the code by 3
+// would let a later pass cross the arc at a right angle.
+constexpr std::array<TEntry, 256> MakeEntryTable(bool horizontal)
+{
+    std::array<TEntry, 256> table {};
+    for (auto &entry : table)
+        entry = Refuse;
+    table[0] = Enter;
+    table[7] = Enter;
+    table[horizontal ? 6 : 5] = Enter;
+    table[horizontal ? 3 : 2] = RefuseAndRecord;
+    table[4] = RefuseAndRecord;
+    return table;
+}
+
+constexpr std::array<TEntry, 256> HorizontalEntry = MakeEntryTable(true);
+constexpr std::array<TEntry, 256> VerticalEntry = MakeEntryTable(false);
+
+constexpr std::uint8_t NodeCode = 1;
+constexpr std::uint8_t RelaxStep = 3;
+// Keeps the label arithmetic and the wave lists in 32 bits.
+constexpr std::size_t MaxCells = std::size_t { 1 } << 30;
+
+} // namespace
+
+TPathFinder::TPathFinder(std::int32_t gridWidth, std::int32_t gridHeight)
+    : m_Width(std::max(gridWidth, 0))
+    , m_Height(std::max(gridHeight, 0))
+    , m_Stride(static_cast<std::size_t>(m_Width) + 2)
+{
+    const std::size_t cells = m_Stride * (static_cast<std::size_t>(m_Height) + 2);
+    if (cells > MaxCells)
+        throw std::length_error("path finder grid too large");
+    m_Grid.assign(cells, 0);
+    m_Dist.assign(cells, 0);
+    std::fill_n(m_Grid.begin(), m_Stride, NodeCode);
+    std::fill_n(m_Grid.end() - static_cast<std::ptrdiff_t>(m_Stride), m_Stride, NodeCode);
+    for (std::int32_t y = 0; y < m_Height; ++y) {
+        m_Grid[Index(-1, y)] = NodeCode;
+        m_Grid[Index(m_Width, y)] = NodeCode;
+    }
+}
+
+void TPathFinder::Clear()
+{
+    const auto clearRows = [this](const TRect &r) {
+        const std::size_t width = static_cast<std::size_t>(r.X2 - r.X1) + 1;
+        for (std::int32_t y = r.Y1; y <= r.Y2; ++y)
+            std::memset(&m_Grid[Index(r.X1, y)], 0, width);
+    };
+    if (m_DirtyAll) {
+        if (m_Width > 0 && m_Height > 0)
+            clearRows({ 0, 0, m_Width - 1, m_Height - 1 });
+    } else {
+        for (const TRect &r : m_Dirty)
+            clearRows(r);
+    }
+    m_Dirty.clear();
+    m_DirtyArea = 0;
+    m_DirtyAll = false;
+    ResetDist();
+}
+
+void TPathFinder::FillRect(
+    std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::uint8_t code)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, m_Width - 1);
+    y2 = std::min(y2, m_Height - 1);
+    if (x1 > x2 || y1 > y2 || code == 0)
+        return;
+
+    if (!m_DirtyAll) {
+        m_DirtyArea
+            += static_cast<std::uint64_t>(x2 - x1 + 1) * static_cast<std::uint64_t>(y2 - y1 + 1);
+        if (m_DirtyArea
+            >= static_cast<std::uint64_t>(m_Width) * static_cast<std::uint64_t>(m_Height)) {
+            m_DirtyAll = true;
+            m_Dirty.clear();
+        } else {
+            m_Dirty.push_back({ x1, y1, x2, y2 });
+        }
+    }
+    for (std::int32_t y = y1; y <= y2; ++y) {
+        std::uint8_t *row = &m_Grid[Index(x1, y)];
+        for (std::int32_t i = 0; i <= x2 - x1; ++i)
+            row[i] = row[i] != 0 ? row[i] : code;
+    }
+}
+
+std::uint8_t TPathFinder::Code(std::int32_t x, std::int32_t y) const
+{
+    return InGrid(x, y) ? m_Grid[Index(x, y)] : NodeCode;
+}
+
+std::int32_t TPathFinder::Dist(std::int32_t x, std::int32_t y) const
+{
+    return InGrid(x, y) ? LabelAt(Index(x, y)) : 0;
+}
+
+void TPathFinder::ResetDist()
+{
+    // One pass writes labels up to the cell count + 2 above its base; when the next base could not
+    // hold that many, start again from a zero-filled array.
+    const std::uint32_t span = static_cast<std::uint32_t>(m_Dist.size() + 2);
+    if (m_DistTop > std::numeric_limits<std::uint32_t>::max() - span) {
+        std::fill(m_Dist.begin(), m_Dist.end(), 0U);
+        m_DistTop = 0;
+    }
+    m_DistBase = m_DistTop;
+}
+
+bool TPathFinder::FindPath(
+    std::int32_t startX, std::int32_t startY, std::int32_t targetX, std::int32_t targetY)
+{
+    ResetDist();
+    if (!InGrid(startX, startY) || !InGrid(targetX, targetY))
+        return false;
+    const std::size_t start = Index(startX, startY);
+    const std::size_t target = Index(targetX, targetY);
+    if (m_Grid[start] == NodeCode || m_Grid[target] == NodeCode)
+        return false;
+    // The target may lie on an arc piece (the end of the arc being routed) and must be enterable
+    // from every side.
+    m_Grid[target] = 0;
+
+    m_StartX = startX;
+    m_StartY = startY;
+    m_TargetX = targetX;
+    m_TargetY = targetY;
+    m_TargetIndex = target;
+    m_CurrentWave.clear();
+    m_NextWave.clear();
+    m_Blocked.clear();
+    m_Pass = 0;
+    // A wave never re-enters its own start, so no number of passes would find this route.
+    if (start == target)
+        return false;
+
+    while (!Propagate()) {
+        ++m_Pass;
+        if (m_Pass > m_MaxPasses || !Relax())
+            return false;
+    }
+    m_PathLength = m_Wave - 2;
+    return Trace();
+}
+
+bool TPathFinder::Propagate()
+{
+    ResetDist();
+    const std::uint32_t base = m_DistBase;
+    const std::uint32_t target = static_cast<std::uint32_t>(m_TargetIndex);
+    const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(m_Stride);
+    std::uint8_t *const grid = m_Grid.data();
+    std::uint32_t *const dist = m_Dist.data();
+
+    m_CurrentWave.clear();
+    m_NextWave.clear();
+    const std::uint32_t start = static_cast<std::uint32_t>(Index(m_StartX, m_StartY));
+    m_CurrentWave.push_back(start);
+    dist[start] = base + 1;
+    m_Wave = 2;
+    bool found = false;
+
+    for (;;) {
+        const std::uint32_t label = base + static_cast<std::uint32_t>(m_Wave);
+        // Answers whether the neighbour entered is the target.
+        const auto tryEnter = [&](std::uint32_t cell, const std::array<TEntry, 256> &rule) {
+            const TEntry entry = rule[grid[cell]];
+            if (entry != Enter) {
+                if (entry == RefuseAndRecord)
+                    m_Blocked.push_back(cell);
+                return false;
+            }
+            if (dist[cell] > base)
+                return false;
+            dist[cell] = label;
+            m_NextWave.push_back(cell);
+            return cell == target;
+        };
+        for (const std::uint32_t cell : m_CurrentWave) {
+            // Neighbours left, right, above, below; a cell stops at the target.
+            if (tryEnter(cell - 1, HorizontalEntry) || tryEnter(cell + 1, HorizontalEntry)
+                || tryEnter(static_cast<std::uint32_t>(cell - stride), VerticalEntry)
+                || tryEnter(static_cast<std::uint32_t>(cell + stride), VerticalEntry))
+                found = true;
+        }
+        m_CurrentWave.clear();
+        ++m_Wave;
+        m_DistTop = base + static_cast<std::uint32_t>(m_Wave);
+        if (m_NextWave.empty())
+            return false;
+        std::swap(m_CurrentWave, m_NextWave);
+        if (found)
+            return true;
+    }
+}
+
+bool TPathFinder::Relax()
+{
+    if (m_Blocked.empty())
+        return false;
+    // A cell refused from two sides gains twice and leaves the crossable codes for good.
+    for (const std::uint32_t cell : m_Blocked)
+        m_Grid[cell] = static_cast<std::uint8_t>(m_Grid[cell] + RelaxStep);
+    m_Blocked.clear();
+    return true;
+}
+
+void TPathFinder::Step(TDirection &tracer) const
+{
+    const auto moveTo = [&tracer](std::int32_t dx, std::int32_t dy) {
+        tracer.X += dx;
+        tracer.Y += dy;
+        --tracer.SeekLabel;
+        tracer.Misses = 0;
+    };
+    const auto labelled = [&](std::int32_t dx, std::int32_t dy) {
+        return LabelAt(Index(tracer.X + dx, tracer.Y + dy)) == tracer.SeekLabel;
+    };
+    if (tracer.Horizontal) {
+        ++tracer.Misses;
+        if (labelled(-1, 0))
+            return moveTo(-1, 0);
+        if (labelled(1, 0))
+            return moveTo(1, 0);
+        tracer.Points.Add(tracer.X, tracer.Y);
+        tracer.Horizontal = false;
+    }
+    ++tracer.Misses;
+    if (labelled(0, -1))
+        return moveTo(0, -1);
+    if (labelled(0, 1))
+        return moveTo(0, 1);
+    tracer.Points.Add(tracer.X, tracer.Y);
+    tracer.Horizontal = true;
+}
+
+bool TPathFinder::Trace()
+{
+    TDirection h;
+    h.X = m_TargetX;
+    h.Y = m_TargetY;
+    h.SeekLabel = LabelAt(m_TargetIndex) - 1;
+    h.Horizontal = true;
+    h.Points.Add(m_TargetX, m_TargetY);
+    TDirection v = h;
+    v.Horizontal = false;
+
+    m_Path.Clear();
+    m_Path.Add(m_TargetX, m_TargetY);
+    const auto commit = [&](const TDirection &tracer) {
+        m_Path.Append(tracer.Points);
+        m_Path.Add(tracer.X, tracer.Y);
+        h.Points.Clear();
+        v.Points.Clear();
+    };
+
+    // Where the tracers coincide with as many corners each, the choice between them is put off
+    // to the label below (Meet), where the one still going in the orientation of H at the
+    // meeting (Preferred) wins.
+    std::int32_t meet = 0;
+    bool preferred = true;
+    while (h.SeekLabel != 0 || v.SeekLabel != 0) {
+        h.Waiting = h.SeekLabel < v.SeekLabel;
+        v.Waiting = v.SeekLabel < h.SeekLabel;
+        if (h.Misses > 2 || v.Misses > 2)
+            return false;
+        if (!h.Waiting)
+            Step(h);
+        if (!v.Waiting)
+            Step(v);
+        if (h.SeekLabel == meet && v.SeekLabel == meet) {
+            if (h.Horizontal == v.Horizontal)
+                commit(h.Horizontal == preferred ? h : v);
+            else
+                meet = 0;
+        }
+        if (h.X == v.X && h.Y == v.Y) {
+            if (h.Points.Count() < v.Points.Count())
+                commit(h);
+            else if (v.Points.Count() < h.Points.Count())
+                commit(v);
+            else if (meet == 0) {
+                meet = h.SeekLabel - 1;
+                preferred = h.Horizontal;
+            }
+        }
+    }
+    m_Path.Append(h.Points);
+    m_Path.Add(m_StartX, m_StartY);
+    return true;
+}
+
+bool TPathFinder::IsColumnBlocked(std::int32_t x, std::int32_t y1, std::int32_t y2) const
+{
+    if (y1 > y2)
+        std::swap(y1, y2);
+    if (x < 0 || x >= m_Width)
+        return false;
+    y1 = std::max(y1, 0);
+    y2 = std::min(y2, m_Height - 1);
+    for (std::int32_t y = y1; y <= y2; ++y) {
+        if (m_Grid[Index(x, y)] != 0)
+            return true;
+    }
+    return false;
+}
+
+std::int32_t TPathFinder::FreeRunEnd(std::int32_t anchor, std::int32_t otherAnchor,
+    std::int32_t row, std::int32_t towards, bool strict) const
+{
+    const std::int32_t a = strict ? anchor : otherAnchor;
+    std::int32_t result = a;
+    const auto visit = [&](std::int32_t x) {
+        const std::uint8_t code = Code(x, row);
+        if (code == 0 && result == a)
+            result = x;
+        else if (strict ? code != 0 : code == NodeCode)
+            result = a;
+    };
+    // When a = towards both scans visit that one cell.
+    if (a <= towards) {
+        for (std::int64_t x = towards; x >= a; --x)
+            visit(static_cast<std::int32_t>(x));
+    }
+    if (a >= towards) {
+        for (std::int64_t x = towards; x <= a; ++x)
+            visit(static_cast<std::int32_t>(x));
+    }
+    return result;
+}
+
+std::int32_t TPathFinder::ScanToFree(std::int32_t x, std::int32_t direction, std::int32_t row) const
+{
+    if (!InGrid(x, row))
+        return x;
+    const std::int32_t step = direction > 0 ? 1 : -1;
+    for (std::int32_t i = x; i >= 0 && i < m_Width; i += step) {
+        const std::uint8_t code = m_Grid[Index(i, row)];
+        if (code == 0)
+            return i;
+        if (code == NodeCode)
+            return x;
+    }
+    return x;
+}
+
+} // namespace morvane

@@ -1,3 +1,0 @@
-// SPDX-License-Identifier: MIT
-#include <gtest/gtest.h>
-#include "model/drawing_objects.h"

@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: MIT
+#include "core/routing/plain_path_finder.h"
+
+#include "routing/path_finder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace morvane {
+
+void PrintTo(const TCellPoint &p, std::ostream *os)
+{
+    *os << "(" << p.X << "," << p.Y << ")";
+}
+
+namespace {
+
+using ::testing::ElementsAre;
+
+// A grid drawn as text: '.' free, '#' node, '-' '|' '/' horizontal, vertical and slanted arc
+// pieces, 'S' the start, 'T' the target on a free cell, 't' the target on a vertical arc.
+struct TScene
+{
+    explicit TScene(const std::vector<std::string> &rows)
+        : Finder(static_cast<std::int32_t>(rows[0].size()), static_cast<std::int32_t>(rows.size()))
+    {
+        for (std::int32_t y = 0; y < Finder.GridHeight(); ++y) {
+            for (std::int32_t x = 0; x < Finder.GridWidth(); ++x) {
+                const char c = rows[y][x];
+                const std::string codes = ".#-|/";
+                if (c == 'S')
+                    Start = { x, y };
+                if (c == 'T' || c == 't')
+                    Target = { x, y };
+                const auto code = c == 't' ? 3 : codes.find(c);
+                if (code != std::string::npos && code != 0)
+                    Finder.FillRect(x, y, x, y, static_cast<std::uint8_t>(code));
+            }
+        }
+    }
+
+    bool Route() { return Finder.FindPath(Start.X, Start.Y, Target.X, Target.Y); }
+
+    TPathFinder Finder;
+    TCellPoint Start;
+    TCellPoint Target;
+};
+
+TCellPoint P(std::int32_t x, std::int32_t y)
+{
+    return { x, y };
+}
+
+// Every cell the route passes, from the target to the start; fails the test on a slanted leg.
+std::vector<TCellPoint> RouteCells(const TNode &path)
+{
+    std::vector<TCellPoint> cells { path[0] };
+    for (std::size_t i = 1; i < path.Count(); ++i) {
+        const TCellPoint to = path[i];
+        EXPECT_TRUE(to.X == cells.back().X || to.Y == cells.back().Y) << "slanted leg";
+        while (cells.back() != to) {
+            TCellPoint next = cells.back();
+            next.X += (to.X > next.X) - (to.X < next.X);
+            next.Y += (to.Y > next.Y) - (to.Y < next.Y);
+            cells.push_back(next);
+        }
+    }
+    return cells;
+}
+
+TEST(PathFinder, AdjacentEndsAndStraightCorridor)
+{
+    TScene across({ "....", ".ST.", "...." });
+    ASSERT_TRUE(across.Route());
+    EXPECT_EQ(across.Finder.PathLength(), 1);
+    EXPECT_THAT(across.Finder.Path().Points(), ElementsAre(P(2, 1), P(2, 1), P(1, 1), P(1, 1)));
+
+    TScene below({ "...", ".T.", ".S.", "..." });
+    ASSERT_TRUE(below.Route());
+    EXPECT_THAT(below.Finder.Path().Points(), ElementsAre(P(1, 1), P(1, 1), P(1, 2), P(1, 2)));
+
+    // The tracers meet on the leg and commit there, which leaves cells inside the leg but no
+    // corner.
+    TScene corridor({ "########", "#S....T#", "########" });
+    ASSERT_TRUE(corridor.Route());
+    EXPECT_EQ(corridor.Finder.PathLength(), 5);
+    EXPECT_THAT(
+        corridor.Finder.Path().Points(), ElementsAre(P(6, 1), P(6, 1), P(5, 1), P(3, 1), P(1, 1)));
+}
+
+TEST(PathFinder, TargetOnVerticalArcIsEnteredFromTheSide)
+{
+    TScene scene({ "....|...", "....|...", ".S..t...", "....|...", "....|..." });
+    ASSERT_TRUE(scene.Route());
+    EXPECT_EQ(scene.Finder.Pass(), 0);
+    EXPECT_EQ(scene.Finder.Code(4, 2), 0);
+    EXPECT_EQ(scene.Finder.PathLength(), 3);
+    EXPECT_EQ(scene.Finder.Path().Points().front(), P(4, 2));
+    EXPECT_EQ(scene.Finder.Path().Points().back(), P(1, 2));
+}
+
+TEST(PathFinder, CrossesAHorizontalArcOnlyAfterRelaxing)
+{
+    const std::vector<std::string> rows { "..S...", "......", "------", "......", "....T." };
+    TScene scene(rows);
+    ASSERT_TRUE(scene.Route());
+    EXPECT_EQ(scene.Finder.Pass(), 1);
+    for (std::int32_t x = 0; x < 6; ++x)
+        EXPECT_EQ(scene.Finder.Code(x, 2), 5) << x;
+    const std::vector<TCellPoint> cells = RouteCells(scene.Finder.Path());
+    EXPECT_EQ(cells.size(), static_cast<std::size_t>(scene.Finder.PathLength()) + 1);
+    std::size_t onArc = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (cells[i].Y != 2)
+            continue;
+        ++onArc;
+        EXPECT_EQ(cells[i - 1].X, cells[i].X);
+        EXPECT_EQ(cells[i + 1].X, cells[i].X);
+    }
+    EXPECT_EQ(onArc, 1U);
+
+    // Without a relaxation pass the same grid has no route, and the last route stays.
+    TScene capped(rows);
+    capped.Finder.SetMaxPasses(0);
+    ASSERT_TRUE(capped.Finder.FindPath(0, 0, 1, 0));
+    const TNode before = capped.Finder.Path();
+    EXPECT_FALSE(capped.Route());
+    EXPECT_EQ(capped.Finder.Pass(), 1);
+    EXPECT_EQ(capped.Finder.Path(), before);
+}
+
+TEST(PathFinder, ArcsThatCannotBeCrossedAtRightAnglesStayClosed)
+{
+    // The vertical arc is met from both sides while the walled-in target cannot be reached.
+    TScene twoSided(
+        { "S.......", "...|....", "...|....", "........", "..###...", "..#T#...", "..###..." });
+    EXPECT_FALSE(twoSided.Route());
+    EXPECT_EQ(twoSided.Finder.Pass(), 1);
+    EXPECT_EQ(twoSided.Finder.Code(3, 1), 9);
+    EXPECT_EQ(twoSided.Finder.Code(3, 2), 9);
+
+    // The only way in runs along the arc: it may be crossed, never followed.
+    TScene along({ "###S###", "------T", "#######" });
+    EXPECT_FALSE(along.Route());
+    EXPECT_EQ(along.Finder.Pass(), 1);
+    EXPECT_EQ(along.Finder.Code(3, 1), 5);
+    EXPECT_EQ(along.Finder.Code(4, 1), 2);
+}
+
+TEST(PathFinder, EndsOnNodesOffTheGridOrOnOneCellGiveNoRoute)
+{
+    TScene scene({ "S.#", "..T", "#.." });
+    ASSERT_TRUE(scene.Route());
+    const TNode route = scene.Finder.Path();
+    const auto fails = [&](std::int32_t sx, std::int32_t sy, std::int32_t tx, std::int32_t ty) {
+        return !scene.Finder.FindPath(sx, sy, tx, ty) && scene.Finder.Path() == route
+            && scene.Finder.Dist(1, 1) == 0;
+    };
+    EXPECT_TRUE(fails(0, 2, 2, 1));
+    EXPECT_TRUE(fails(0, 0, 2, 0));
+    EXPECT_TRUE(fails(-1, 0, 2, 1));
+    EXPECT_TRUE(fails(0, 0, 2, 3));
+    EXPECT_TRUE(fails(1, 1, 1, 1));
+}
+
+TEST(PathFinder, FillRectOrdersClipsAndKeepsTheFirstCode)
+{
+    TPathFinder ordered(6, 5);
+    TPathFinder reversed(6, 5);
+    ordered.FillRect(1, 1, 4, 3, 2);
+    reversed.FillRect(4, 3, 1, 1, 2);
+    reversed.FillRect(-7, 2, 100, 2, 3);
+    reversed.FillRect(8, 8, 9, 9, 1);
+    for (std::int32_t y = 0; y < 5; ++y) {
+        for (std::int32_t x = 0; x < 6; ++x) {
+            const std::uint8_t expected = ordered.Code(x, y) != 0 ? 2 : y == 2 ? 3 : 0;
+            EXPECT_EQ(reversed.Code(x, y), expected) << x << "," << y;
+        }
+    }
+
+    // Clearing after small fills and after a fill of the whole page leaves nothing behind.
+    reversed.Clear();
+    ordered.FillRect(-1, -1, 6, 5, 4);
+    ordered.Clear();
+    for (std::int32_t y = 0; y < 5; ++y) {
+        for (std::int32_t x = 0; x < 6; ++x) {
+            EXPECT_EQ(reversed.Code(x, y), 0);
+            EXPECT_EQ(ordered.Code(x, y), 0);
+        }
+    }
+}
+
+TEST(PathFinder, RowAndColumnQueries)
+{
+    // Row 0: codes 0 2 3 0 1 2 0; row 1: arcs up to the left edge.
+    TScene scene({ ".-|.#-.", "-|-...." });
+    TPathFinder &f = scene.Finder;
+    EXPECT_EQ(f.ScanToFree(0, 1, 0), 0);
+    EXPECT_EQ(f.ScanToFree(1, 1, 0), 3);
+    EXPECT_EQ(f.ScanToFree(5, -1, 0), 5);
+    EXPECT_EQ(f.ScanToFree(5, 1, 0), 6);
+    EXPECT_EQ(f.ScanToFree(2, -1, 1), 2);
+    EXPECT_EQ(f.ScanToFree(9, -1, 0), 9);
+
+    // Row 0: codes 0 0 0 0 1 0 0; row 1: 0 0 0 2 0 3 0.
+    TPathFinder g(7, 2);
+    g.FillRect(4, 0, 4, 0, 1);
+    g.FillRect(3, 1, 3, 1, 2);
+    g.FillRect(5, 1, 5, 1, 3);
+    EXPECT_EQ(g.FreeRunEnd(2, 0, 0, 6, true), 3);
+    EXPECT_EQ(g.FreeRunEnd(6, 0, 0, 2, true), 5);
+    EXPECT_EQ(g.FreeRunEnd(0, 2, 1, 6, false), 6);
+    EXPECT_EQ(g.FreeRunEnd(2, 0, 1, 6, true), 2);
+    EXPECT_EQ(g.FreeRunEnd(4, 0, 0, 4, true), 4);
+    EXPECT_EQ(g.FreeRunEnd(3, 0, 0, 3, true), 3);
+    EXPECT_EQ(g.FreeRunEnd(1, 0, 5, 4, true), 1);
+
+    EXPECT_TRUE(g.IsColumnBlocked(4, 1, 0));
+    EXPECT_FALSE(g.IsColumnBlocked(2, -5, 5));
+    EXPECT_FALSE(g.IsColumnBlocked(-1, 0, 1));
+}
+
+// Grids of random nodes and arc pieces, routed by the path finder and by the plain transcription
+// of the same rules: every answer, route, label and code must agree. One path finder per size
+// serves many grids, so stale codes or labels would show.
+TEST(PathFinder, AgreesWithThePlainTranscriptionOnRandomGrids)
+{
+    std::mt19937 rng(20240611);
+    const auto pick = [&rng](std::int32_t lo, std::int32_t hi) {
+        return std::uniform_int_distribution<std::int32_t>(lo, hi)(rng);
+    };
+    int routes = 0;
+    int relaxed = 0;
+    for (int size = 0; size < 40; ++size) {
+        const std::int32_t width = pick(2, 40);
+        const std::int32_t height = pick(2, 40);
+        TPathFinder finder(width, height);
+        for (int grid = 0; grid < 10; ++grid) {
+            SCOPED_TRACE(testing::Message() << width << "x" << height << " grid " << grid);
+            test::TPlainPathFinder plain(width, height);
+            finder.Clear();
+            const int pieces = pick(0, width * height / 8);
+            for (int i = 0; i < pieces; ++i) {
+                const std::int32_t x = pick(-2, width + 1);
+                const std::int32_t y = pick(-2, height + 1);
+                std::int32_t x2 = x, y2 = y;
+                const std::int32_t kind = pick(0, 4);
+                if (kind == 0) { // node
+                    x2 += pick(-4, 4);
+                    y2 += pick(-4, 4);
+                } else if (kind == 1) { // horizontal arc
+                    x2 += pick(-15, 15);
+                } else if (kind == 2) { // vertical arc
+                    y2 += pick(-15, 15);
+                } else if (kind == 3) { // slanted arc
+                    x2 += pick(1, 6);
+                    y2 += pick(1, 6);
+                }
+                const auto code = static_cast<std::uint8_t>(kind == 0 || kind == 4 ? 1 : kind + 1);
+                finder.FillRect(x, y, x2, y2, code);
+                plain.FillRect(x, y, x2, y2, code);
+            }
+            const std::int32_t maxPasses = pick(0, 3) == 0 ? pick(0, 2) : 32767;
+            finder.SetMaxPasses(maxPasses);
+            plain.MaxPasses = maxPasses;
+            // A second search on the same grid starts from the codes the first one relaxed.
+            for (int search = 0; search < 2; ++search) {
+                const std::int32_t sx = pick(-1, width), sy = pick(-1, height);
+                const std::int32_t tx = pick(0, 9) == 0 ? sx : pick(-1, width);
+                const std::int32_t ty = tx == sx ? sy : pick(-1, height);
+                const bool found = finder.FindPath(sx, sy, tx, ty);
+                ASSERT_EQ(found, plain.FindPath(sx, sy, tx, ty))
+                    << sx << "," << sy << " " << tx << "," << ty;
+                std::vector<TCellPoint> expected;
+                for (const auto &[x, y] : plain.Path)
+                    expected.push_back({ x, y });
+                ASSERT_EQ(finder.Path().Points(), expected);
+                if (sx == tx && sy == ty)
+                    break; // the plain transcription relaxes in vain before giving up
+                ASSERT_EQ(finder.Pass(), plain.Pass);
+                routes += found;
+                relaxed += found && plain.Pass > 0;
+                if (found)
+                    ASSERT_EQ(finder.PathLength(), plain.PathLength);
+                for (std::int32_t y = 0; y < height; ++y) {
+                    for (std::int32_t x = 0; x < width; ++x) {
+                        ASSERT_EQ(finder.Code(x, y), plain.Code(x, y)) << x << "," << y;
+                        ASSERT_EQ(finder.Dist(x, y), plain.Dist(x, y)) << x << "," << y;
+                    }
+                }
+            }
+            for (int q = 0; q < 20; ++q) {
+                const std::int32_t a = pick(-2, width + 1), b = pick(-2, width + 1);
+                const std::int32_t row = pick(-1, height), c = pick(-2, width + 1);
+                const std::int32_t y2 = pick(-2, height + 1);
+                EXPECT_EQ(finder.FreeRunEnd(a, b, row, c, q % 2 == 0),
+                    plain.FreeRunEnd(a, b, row, c, q % 2 == 0));
+                EXPECT_EQ(finder.ScanToFree(a, c - a, row), plain.ScanToFree(a, c - a, row));
+                EXPECT_EQ(finder.IsColumnBlocked(a, row, y2), plain.IsColumnBlocked(a, row, y2));
+            }
+        }
+    }
+    EXPECT_GT(routes, 150);
+    EXPECT_GT(relaxed, 20);
+}
+
+} // namespace
+} // namespace morvane

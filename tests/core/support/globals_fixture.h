@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "options/display_globals.h"
+
+namespace morvane::test {
+
+// Every test starts from the program's initial display globals and leaves them so.
+class GlobalsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ResetGlobals(); }
+    void TearDown() override { ResetGlobals(); }
+};
+
+} // namespace morvane::test
