@@ -100,7 +100,7 @@ void TDrawingObjects::RemoveFromKindList(TDrawingObject *obj)
             list.erase(list.begin() + std::ptrdiff_t(i));
         } else {
             list[i] = list.back();
-            list[i]->m_kindIndex = i;
+            static_cast<TDrawingObject *>(list[i])->m_kindIndex = i;
             list.pop_back();
         }
     };
@@ -142,8 +142,10 @@ std::shared_ptr<TDrawingObject> TDrawingObjects::Remove(TDrawingObject *obj)
     if (m_orderedComponents) {
         m_objects.erase(m_objects.begin() + std::ptrdiff_t(i));
     } else {
-        m_objects[i] = std::move(m_objects.back());
-        m_objects[i]->m_ownerIndex = i;
+        if (i + 1 != m_objects.size()) {
+            m_objects[i] = std::move(m_objects.back());
+            m_objects[i]->m_ownerIndex = i;
+        }
         m_objects.pop_back();
     }
     RemoveFromKindList(obj);
