@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -273,6 +274,8 @@ TEST(PathFinder, AgreesWithThePlainTranscriptionOnRandomGrids)
                 const std::int32_t sx = pick(-1, width), sy = pick(-1, height);
                 const std::int32_t tx = pick(0, 9) == 0 ? sx : pick(-1, width);
                 const std::int32_t ty = tx == sx ? sy : pick(-1, height);
+                // Ends off the grid or on a node fail before the pass count is reset.
+                const bool searched = finder.Code(sx, sy) != 1 && finder.Code(tx, ty) != 1;
                 const bool found = finder.FindPath(sx, sy, tx, ty);
                 ASSERT_EQ(found, plain.FindPath(sx, sy, tx, ty))
                     << sx << "," << sy << " " << tx << "," << ty;
@@ -282,7 +285,9 @@ TEST(PathFinder, AgreesWithThePlainTranscriptionOnRandomGrids)
                 ASSERT_EQ(finder.Path().Points(), expected);
                 if (sx == tx && sy == ty)
                     break; // the plain transcription relaxes in vain before giving up
-                ASSERT_EQ(finder.Pass(), plain.Pass);
+                if (searched) {
+                    ASSERT_EQ(finder.Pass(), plain.Pass);
+                }
                 routes += found;
                 relaxed += found && plain.Pass > 0;
                 if (found) {
@@ -306,6 +311,7 @@ TEST(PathFinder, AgreesWithThePlainTranscriptionOnRandomGrids)
             }
         }
     }
+    std::printf("routes %d relaxed %d\n", routes, relaxed);
     EXPECT_GT(routes, 150);
     EXPECT_GT(relaxed, 20);
 }
