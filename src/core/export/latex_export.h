@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace morvane {
+
+class TDrawingObjects;
+
+// What Export writes: a bit set.
+enum TLaTeXPart : std::int32_t {
+    lpScheme = 1, // a picture environment that redraws the net
+    lpFormal = 2, // the tuple and the index-matrix header of every transition
+};
+
+// True draws a transition's head as three lines, false as an arrow tip. Set by whoever runs the
+// export, like the coordinate converter (AdjustZoom).
+bool &TriangleHead();
+
+// A label's name (before its first decimal digit) and index (from that digit on).
+std::pair<std::string, std::string> SplitAtFirstDigit(std::string_view label);
+
+// Writes a net as a LaTeX document, one entry of Lines per output line. Coordinates go through
+// the program-wide AdjustZoom(); object sizes are the display globals in force.
+class TLaTeXExport
+{
+public:
+    TLaTeXExport(TDrawingObjects *document, std::string fileName);
+
+    void SetPictureSize(std::int32_t width, std::int32_t height, std::int32_t bottom);
+
+    std::int32_t FontSize = 12;
+    std::string UnitLength = "0.25"; // millimetres, written as given
+    std::string LineThickness = "0.04"; // points, written as given
+
+    // Recomputes the net's connections (which also rebuilds every transition's index lists),
+    // then fills Lines with the parts chosen by `options`.
+    void Compose(std::int32_t options);
+    // Compose, then Save.
+    void Export(std::int32_t options);
+    // Writes Lines to FileName, each line ended by CR LF. The file is replaced in one step, so a
+    // failed write leaves an existing file as it was. Throws std::runtime_error when it fails.
+    void Save() const;
+
+    const std::vector<std::string> &Lines() const { return m_lines; }
+    // Lines as the file holds them.
+    std::string Text() const;
+    const std::string &FileName() const { return m_fileName; }
+
+private:
+    void WriteScheme();
+    void WriteTransitions();
+    void WritePositions();
+    void WriteArcs();
+    void WriteFormalDescription();
+    std::string LabelLine(std::int32_t left, std::int32_t top, const std::string &label) const;
+
+    TDrawingObjects *m_document;
+    std::string m_fileName;
+    std::vector<std::string> m_lines;
+    std::int32_t m_pictureWidth = 0;
+    std::int32_t m_pictureHeight = 0;
+    std::int32_t m_pictureBottom = 0;
+};
+
+} // namespace morvane

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "export/latex_test_net.h"
+#include "format/net_writer.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+std::vector<std::string> CrLfLines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start != text.size())
+        lines.push_back("<unterminated: " + text.substr(start) + ">");
+    return lines;
+}
+
+class CliLaTeXTest : public test::LaTeXTest
+{
+protected:
+    void SetUp() override
+    {
+        test::LaTeXTest::SetUp();
+        TDrawingObjects doc(nullptr, nullptr, nullptr);
+        test::BuildSmallNet(doc);
+        ASSERT_EQ(SaveNetFile(net.string(), doc), "");
+    }
+
+    // The exit code; standard error lands in `err`.
+    int Run(const std::vector<std::string> &args)
+    {
+        std::string command = "'" MORVANE_CLI "' latex";
+        for (const auto &a : args)
+            command += " '" + a + "'";
+        command += " </dev/null >/dev/null 2>'" + (dir.Path() / "err").string() + "'";
+        const int status = std::system(command.c_str());
+        err = test::ReadFile(dir.Path() / "err");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    test::TempDir dir;
+    fs::path net = dir.Path() / "net1.vgn";
+    fs::path out = dir.Path() / "out.tex";
+    std::string err;
+};
+
+TEST_F(CliLaTeXTest, DefaultsWriteBothPartsBesideTheNet)
+{
+    ASSERT_EQ(Run({ net.string() }), 0) << err;
+    const auto tex = dir.Path() / "net1.tex";
+    EXPECT_EQ(CrLfLines(test::ReadFile(tex)), test::GoldenLines("small_net.tex"));
+    if (!test::HavePdfLaTeX())
+        GTEST_SKIP() << "pdflatex is not installed";
+    EXPECT_TRUE(test::CompilesWithPdfLaTeX(tex)) << test::ReadFile(dir.Path() / "net1.log");
+}
+
+TEST_F(CliLaTeXTest, SettingsReachTheDocumentAsTheExportDialogPassesThem)
+{
+    ASSERT_EQ(Run({ "--scheme", "--scale", "16", "--mul", "2", "--margins", "8,4,2,1", "--triangle",
+                  "--font-size", "11", "--unit", "0.5", "--thickness", "0.1", "-o", out.string(),
+                  net.string() }),
+        0)
+        << err;
+    // At scale 16 the extent is 544 x 328 pixels and the lowest bottom is 528; the picture size
+    // adds the margins, coordinates lose the left and top margins and are doubled.
+    const std::vector<std::string> head = { "\\documentstyle[11pt]{article}", "\\begin{document}",
+        "\\unitlength 0.5mm", "\\linethickness{0.1pt}", "\\begin{center}", "\\tiny",
+        "\\begin{picture}(554,333)", "%Transitions description",
+        "\\put(624,648){\\makebox(0,0)[lc]{$Z_{1}$}}", "\\put(688,504){\\line(0,-1){256}}",
+        "\\put(688,504){\\line(1,1){64}}", "\\put(688,504){\\line(-1,1){64}}",
+        "\\put(624,568){\\line(1,0){128}}", "%Places description",
+        "\\put(144,648){\\makebox(0,0)[lc]{$L_{1}$}}", "\\put(208,504){\\circle{128}}" };
+    const auto lines = CrLfLines(test::ReadFile(out));
+    ASSERT_GE(lines.size(), head.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + head.size()), head);
+    EXPECT_THAT(lines, ::testing::Contains("\\put(272,504){\\vector(1,0){352}}"));
+    EXPECT_THAT(lines, ::testing::Not(::testing::Contains("$$")));
+
+    ASSERT_EQ(Run({ net.string(), "--formal", "-o", out.string() }), 0) << err;
+    EXPECT_EQ(CrLfLines(test::ReadFile(out)), test::GoldenLines("small_net_formal.tex"));
+}
+
+TEST_F(CliLaTeXTest, FailuresLeaveNoOutput)
+{
+    const std::string n = net.string();
+    for (const std::vector<std::string> &args :
+        { std::vector<std::string> {}, { n, n }, { n, "--frobnicate" }, { n, "-o" },
+            { n, "--scale", "65" }, { n, "--div", "0" }, { n, "--font-size", "12pt" },
+            { n, "--margins", "1,2,3" }, { n, "--margins", "1,-2,3,4" }, { n, "-o", n } }) {
+        EXPECT_EQ(Run(args), 64) << ::testing::PrintToString(args);
+        EXPECT_THAT(err, HasSubstr("usage: morvane-cli latex FILE"));
+    }
+    EXPECT_EQ(Run({ (dir.Path() / "missing.vgn").string() }), 2);
+    EXPECT_THAT(err, HasSubstr("missing.vgn"));
+
+    const std::string bytes = test::ReadFile(net);
+    const auto cut = dir.Path() / "cut.vgn";
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    EXPECT_EQ(Run({ cut.string(), "-o", out.string() }), 2);
+    EXPECT_EQ(Run({ n, "-o", (dir.Path() / "no" / "out.tex").string() }), 2);
+    // Nothing beside the inputs and the captured standard error: no output, no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 3);
+}
+
+} // namespace
+} // namespace morvane

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "support/globals_fixture.h"
+
+#include "common/adjust_zoom.h"
+#include "export/latex_export.h"
+#include "model/drawing_objects.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace morvane::test {
+
+// Export tests start from the default converter and arrow-tip heads, and leave them so.
+class LaTeXTest : public GlobalsTest
+{
+protected:
+    void SetUp() override
+    {
+        GlobalsTest::SetUp();
+        AdjustZoom() = TAdjustZoom {};
+        TriangleHead() = false;
+    }
+    void TearDown() override { SetUp(); }
+};
+
+inline TArc *AddArc(
+    TDrawingObjects &doc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    auto arc = doc.Add<TArc>();
+    arc->SetLeft(x1);
+    arc->SetTop(y1);
+    arc->SetRight(x2);
+    arc->SetBottom(y2);
+    arc->UpdateExtent();
+    return arc.get();
+}
+
+template <class T>
+T *AddNode(TDrawingObjects &doc, std::int32_t x, std::int32_t y, const std::string &label)
+{
+    auto node = doc.Add<T>();
+    node->Place(x, y, label);
+    return node.get();
+}
+
+// Two inputs (one through a three-piece arc) and one output of a transition, at scale 8.
+// Extent: (40, 100) to (312, 264).
+inline void BuildSmallNet(TDrawingObjects &doc)
+{
+    AddNode<TTransition>(doc, 160, 120, "Z1")->Description = "Merges the two queues";
+    AddNode<TPosition>(doc, 40, 120, "L1");
+    AddNode<TPosition>(doc, 40, 232, "L2");
+    AddNode<TPosition>(doc, 280, 144, "L3");
+    AddArc(doc, 72, 136, 160, 136);
+    AddArc(doc, 72, 248, 120, 248);
+    AddArc(doc, 120, 248, 120, 184);
+    AddArc(doc, 120, 184, 160, 184);
+    AddArc(doc, 192, 160, 280, 160);
+}
+
+inline std::string ReadFile(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline std::vector<std::string> GoldenLines(const std::string &name)
+{
+    std::ifstream in(std::string(MORVANE_TEST_DATA) + "/latex/" + name);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempDir
+{
+public:
+    TempDir()
+    {
+        const auto base = std::filesystem::temp_directory_path();
+        for (int i = 0;; ++i) {
+            m_path
+                = base / ("morvane-latex-" + std::to_string(::getpid()) + "-" + std::to_string(i));
+            if (std::filesystem::create_directory(m_path))
+                break;
+        }
+    }
+    ~TempDir() { std::filesystem::remove_all(m_path); }
+    const std::filesystem::path &Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline bool HavePdfLaTeX()
+{
+    return std::system("command -v pdflatex >/dev/null 2>&1") == 0;
+}
+
+// True when pdflatex, run in the file's folder, made a PDF without an error; the log stays there.
+inline bool CompilesWithPdfLaTeX(const std::filesystem::path &tex)
+{
+    const std::string command = "cd '" + tex.parent_path().string()
+        + "' && pdflatex -interaction=nonstopmode -halt-on-error '" + tex.filename().string()
+        + "' >/dev/null 2>&1 </dev/null";
+    auto pdf = tex;
+    pdf.replace_extension(".pdf");
+    return std::system(command.c_str()) == 0 && std::filesystem::exists(pdf);
+}
+
+} // namespace morvane::test
