@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <limits>
 #include <stdexcept>
 
 namespace morvane {
@@ -33,7 +32,7 @@ constexpr std::array<TEntry, 256> VerticalEntry = MakeEntryTable(false);
 
 constexpr std::uint8_t NodeCode = 1;
 constexpr std::uint8_t RelaxStep = 3;
-// Keeps the label arithmetic and the wave lists in 32 bits.
+// Keeps cell indices in the wave lists in 32 bits.
 constexpr std::size_t MaxCells = std::size_t { 1 } << 30;
 
 } // namespace
@@ -48,6 +47,7 @@ TPathFinder::TPathFinder(std::int32_t gridWidth, std::int32_t gridHeight)
         throw std::length_error("path finder grid too large");
     m_Grid.assign(cells, 0);
     m_Dist.assign(cells, 0);
+    m_Labelled.assign((cells + 63) / 64, 0);
     std::fill_n(m_Grid.begin(), m_Stride, NodeCode);
     std::fill_n(m_Grid.end() - static_cast<std::ptrdiff_t>(m_Stride), m_Stride, NodeCode);
     for (std::int32_t y = 0; y < m_Height; ++y) {
@@ -73,7 +73,7 @@ void TPathFinder::Clear()
     m_Dirty.clear();
     m_DirtyArea = 0;
     m_DirtyAll = false;
-    ResetDist();
+    ClearLabels();
 }
 
 void TPathFinder::FillRect(
@@ -118,22 +118,15 @@ std::int32_t TPathFinder::Dist(std::int32_t x, std::int32_t y) const
     return InGrid(x, y) ? LabelAt(Index(x, y)) : 0;
 }
 
-void TPathFinder::ResetDist()
+void TPathFinder::ClearLabels()
 {
-    // One pass writes labels up to the cell count + 2 above its base; when the next base could not
-    // hold that many, start again from a zero-filled array.
-    const std::uint32_t span = static_cast<std::uint32_t>(m_Dist.size() + 2);
-    if (m_DistTop > std::numeric_limits<std::uint32_t>::max() - span) {
-        std::fill(m_Dist.begin(), m_Dist.end(), 0U);
-        m_DistTop = 0;
-    }
-    m_DistBase = m_DistTop;
+    std::fill(m_Labelled.begin(), m_Labelled.end(), 0);
 }
 
 bool TPathFinder::FindPath(
     std::int32_t startX, std::int32_t startY, std::int32_t targetX, std::int32_t targetY)
 {
-    ResetDist();
+    ClearLabels();
     if (!InGrid(startX, startY) || !InGrid(targetX, targetY))
         return false;
     const std::size_t start = Index(startX, startY);
@@ -168,47 +161,57 @@ bool TPathFinder::FindPath(
 
 bool TPathFinder::Propagate()
 {
-    ResetDist();
-    const std::uint32_t base = m_DistBase;
+    ClearLabels();
     const std::uint32_t target = static_cast<std::uint32_t>(m_TargetIndex);
     const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(m_Stride);
     std::uint8_t *const grid = m_Grid.data();
-    std::uint32_t *const dist = m_Dist.data();
+    std::int32_t *const dist = m_Dist.data();
+    std::uint64_t *const labelled = m_Labelled.data();
 
     m_CurrentWave.clear();
     m_NextWave.clear();
     const std::uint32_t start = static_cast<std::uint32_t>(Index(m_StartX, m_StartY));
     m_CurrentWave.push_back(start);
-    dist[start] = base + 1;
+    dist[start] = 1;
+    labelled[start >> 6] |= std::uint64_t(1) << (start & 63);
     m_Wave = 2;
     bool found = false;
 
+    // Neighbours left, right, above, below, the first two by the horizontal rule.
+    const std::uint32_t offsets[4]
+        = { std::uint32_t(-1), 1U, std::uint32_t(-stride), std::uint32_t(stride) };
     for (;;) {
-        const std::uint32_t label = base + static_cast<std::uint32_t>(m_Wave);
-        // Answers whether the neighbour entered is the target.
-        const auto tryEnter = [&](std::uint32_t cell, const std::array<TEntry, 256> &rule) {
-            const TEntry entry = rule[grid[cell]];
-            if (entry != Enter) {
-                if (entry == RefuseAndRecord)
-                    m_Blocked.push_back(cell);
-                return false;
-            }
-            if (dist[cell] > base)
-                return false;
-            dist[cell] = label;
-            m_NextWave.push_back(cell);
-            return cell == target;
-        };
+        const std::int32_t wave = m_Wave;
         for (const std::uint32_t cell : m_CurrentWave) {
-            // Neighbours left, right, above, below; a cell stops at the target.
-            if (tryEnter(cell - 1, HorizontalEntry) || tryEnter(cell + 1, HorizontalEntry)
-                || tryEnter(static_cast<std::uint32_t>(cell - stride), VerticalEntry)
-                || tryEnter(static_cast<std::uint32_t>(cell + stride), VerticalEntry))
-                found = true;
+            for (int k = 0; k < 4; ++k) {
+                const std::uint32_t next = cell + offsets[k];
+                std::uint64_t &bits = labelled[next >> 6];
+                const std::uint64_t bit = std::uint64_t(1) << (next & 63);
+                // Of the labelled cells only the start can hold an arc that records a refusal
+                // (the others were entered by the same rules), so the code of a labelled cell is
+                // read for the start alone.
+                if ((bits & bit) != 0 && next != start)
+                    continue;
+                const TEntry entry = (k < 2 ? HorizontalEntry : VerticalEntry)[grid[next]];
+                if (entry != Enter) {
+                    if (entry == RefuseAndRecord)
+                        m_Blocked.push_back(next);
+                    continue;
+                }
+                if ((bits & bit) != 0)
+                    continue;
+                bits |= bit;
+                dist[next] = wave;
+                m_NextWave.push_back(next);
+                // A cell that reaches the target leaves its other neighbours alone.
+                if (next == target) {
+                    found = true;
+                    break;
+                }
+            }
         }
         m_CurrentWave.clear();
         ++m_Wave;
-        m_DistTop = base + static_cast<std::uint32_t>(m_Wave);
         if (m_NextWave.empty())
             return false;
         std::swap(m_CurrentWave, m_NextWave);
@@ -239,19 +242,25 @@ void TPathFinder::Step(TDirection &tracer) const
     const auto labelled = [&](std::int32_t dx, std::int32_t dy) {
         return LabelAt(Index(tracer.X + dx, tracer.Y + dy)) == tracer.SeekLabel;
     };
+    // Labels alone would also lead along a relaxed arc: a cell of a horizontal arc labelled from
+    // above next to one labelled from above a wave later. Only a neighbour from which the wave
+    // may enter the tracer's cell counts, so the route crosses arcs and never runs along them.
+    const std::uint8_t code = m_Grid[Index(tracer.X, tracer.Y)];
     if (tracer.Horizontal) {
         ++tracer.Misses;
-        if (labelled(-1, 0))
+        const bool across = HorizontalEntry[code] == Enter;
+        if (across && labelled(-1, 0))
             return moveTo(-1, 0);
-        if (labelled(1, 0))
+        if (across && labelled(1, 0))
             return moveTo(1, 0);
         tracer.Points.Add(tracer.X, tracer.Y);
         tracer.Horizontal = false;
     }
     ++tracer.Misses;
-    if (labelled(0, -1))
+    const bool upright = VerticalEntry[code] == Enter;
+    if (upright && labelled(0, -1))
         return moveTo(0, -1);
-    if (labelled(0, 1))
+    if (upright && labelled(0, 1))
         return moveTo(0, 1);
     tracer.Points.Add(tracer.X, tracer.Y);
     tracer.Horizontal = true;

@@ -82,9 +82,11 @@ public:
 
     // Whether any cell of column x between rows y1 and y2 (either order) is taken by anything.
     bool IsColumnBlocked(std::int32_t x, std::int32_t y1, std::int32_t y2) const;
-    // The end of a run of free cells in `row` that reaches from the anchor towards `towards`
-    // (see the definition). Strict scans from `anchor` and stops at any code; otherwise it scans
-    // from `otherAnchor` and only nodes stop it. Cells outside the grid count as nodes.
+    // How far a stub from an anchor cell of `row` can run towards `towards`: the free cell
+    // farthest from the anchor that nothing separates from it. Strict uses `anchor` and any
+    // taken cell separates; otherwise it uses `otherAnchor` and only nodes separate, arcs may be
+    // crossed. The anchor itself when it is taken (strict) or a node, or when no cell qualifies.
+    // Cells outside the grid count as nodes.
     std::int32_t FreeRunEnd(std::int32_t anchor, std::int32_t otherAnchor, std::int32_t row,
         std::int32_t towards, bool strict) const;
     // The first free cell from x in the given direction (> 0 right, otherwise left), passing over
@@ -124,10 +126,9 @@ private:
     }
     std::int32_t LabelAt(std::size_t index) const
     {
-        const std::uint32_t v = m_Dist[index];
-        return v > m_DistBase ? static_cast<std::int32_t>(v - m_DistBase) : 0;
+        return (m_Labelled[index >> 6] >> (index & 63) & 1) != 0 ? m_Dist[index] : 0;
     }
-    void ResetDist();
+    void ClearLabels();
     bool Propagate();
     bool Relax();
     bool Trace();
@@ -139,11 +140,10 @@ private:
     // wave and the tracers need no bounds checks.
     std::size_t m_Stride = 0;
     std::vector<std::uint8_t> m_Grid;
-    // Labels are stored above a per-pass base instead of zero-filling the array for every pass:
-    // a cell is labelled in the current pass when its value exceeds m_DistBase.
-    std::vector<std::uint32_t> m_Dist;
-    std::uint32_t m_DistBase = 0;
-    std::uint32_t m_DistTop = 0;
+    // A label counts only while its cell's bit is set, so a new pass clears one bit per cell
+    // instead of the labels themselves, and the wave tests the bits, which stay in cache.
+    std::vector<std::int32_t> m_Dist;
+    std::vector<std::uint64_t> m_Labelled;
     // Rectangles filled since the last Clear; m_DirtyAll once they cover more than the grid.
     std::vector<TRect> m_Dirty;
     std::uint64_t m_DirtyArea = 0;

@@ -6,7 +6,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -73,6 +72,21 @@ std::vector<TCellPoint> RouteCells(const TNode &path)
     return cells;
 }
 
+// Every move of the route enters its cell the way the wave may: free cells from any side,
+// relaxed arcs only across.
+void ExpectCrossesArcsOnly(const TPathFinder &finder)
+{
+    const std::vector<TCellPoint> cells = RouteCells(finder.Path());
+    EXPECT_EQ(cells.size(), static_cast<std::size_t>(finder.PathLength()) + 1);
+    for (std::size_t i = 0; i + 1 < cells.size(); ++i) {
+        const std::uint8_t code = finder.Code(cells[i].X, cells[i].Y);
+        const bool across = cells[i].Y == cells[i + 1].Y;
+        EXPECT_TRUE(code == 0 || code == 7 || code == (across ? 6 : 5))
+            << "code " << int(code) << " entered " << (across ? "across" : "upright") << " at "
+            << cells[i].X << "," << cells[i].Y;
+    }
+}
+
 TEST(PathFinder, AdjacentEndsAndStraightCorridor)
 {
     TScene across({ "....", ".ST.", "...." });
@@ -112,17 +126,16 @@ TEST(PathFinder, CrossesAHorizontalArcOnlyAfterRelaxing)
     EXPECT_EQ(scene.Finder.Pass(), 1);
     for (std::int32_t x = 0; x < 6; ++x)
         EXPECT_EQ(scene.Finder.Code(x, 2), 5) << x;
-    const std::vector<TCellPoint> cells = RouteCells(scene.Finder.Path());
-    EXPECT_EQ(cells.size(), static_cast<std::size_t>(scene.Finder.PathLength()) + 1);
-    std::size_t onArc = 0;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (cells[i].Y != 2)
-            continue;
-        ++onArc;
-        EXPECT_EQ(cells[i - 1].X, cells[i].X);
-        EXPECT_EQ(cells[i + 1].X, cells[i].X);
-    }
-    EXPECT_EQ(onArc, 1U);
+    ExpectCrossesArcsOnly(scene.Finder);
+
+    // Wave labels alone lead from the target left along the relaxed arc below the start; the
+    // route must cross arcs instead, here the vertical one right of the start.
+    TScene along({ "--|-.", ".S.|.", ".--T." });
+    ASSERT_TRUE(along.Route());
+    EXPECT_EQ(along.Finder.Pass(), 1);
+    ExpectCrossesArcsOnly(along.Finder);
+    EXPECT_THAT(
+        along.Finder.Path().Points(), ElementsAre(P(3, 2), P(3, 2), P(3, 1), P(1, 1), P(1, 1)));
 
     // Without a relaxation pass the same grid has no route, and the last route stays.
     TScene capped(rows);
@@ -292,6 +305,7 @@ TEST(PathFinder, AgreesWithThePlainTranscriptionOnRandomGrids)
                 relaxed += found && plain.Pass > 0;
                 if (found) {
                     ASSERT_EQ(finder.PathLength(), plain.PathLength);
+                    ExpectCrossesArcsOnly(finder);
                 }
                 for (std::int32_t y = 0; y < height; ++y) {
                     for (std::int32_t x = 0; x < width; ++x) {
@@ -311,7 +325,6 @@ TEST(PathFinder, AgreesWithThePlainTranscriptionOnRandomGrids)
             }
         }
     }
-    std::printf("routes %d relaxed %d\n", routes, relaxed);
     EXPECT_GT(routes, 150);
     EXPECT_GT(relaxed, 20);
 }

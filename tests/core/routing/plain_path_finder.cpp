@@ -182,15 +182,19 @@ bool TPlainPathFinder::HasLabel(std::int32_t x, std::int32_t y, std::int32_t lab
 
 void TPlainPathFinder::StepTracer(TTracer &t)
 {
+    // A neighbour only counts when the wave could have entered the tracer's cell from it.
+    const std::uint8_t code = Code(t.X, t.Y);
+    const bool horizontalEntry = code == 0 || code == 6 || code == 7;
+    const bool verticalEntry = code == 0 || code == 5 || code == 7;
     if (t.Horizontal) {
         t.Misses = t.Misses + 1;
-        if (HasLabel(t.X - 1, t.Y, t.SeekLabel)) {
+        if (horizontalEntry && HasLabel(t.X - 1, t.Y, t.SeekLabel)) {
             t.X = t.X - 1;
             t.SeekLabel = t.SeekLabel - 1;
             t.Misses = 0;
             return;
         }
-        if (HasLabel(t.X + 1, t.Y, t.SeekLabel)) {
+        if (horizontalEntry && HasLabel(t.X + 1, t.Y, t.SeekLabel)) {
             t.X = t.X + 1;
             t.SeekLabel = t.SeekLabel - 1;
             t.Misses = 0;
@@ -201,13 +205,13 @@ void TPlainPathFinder::StepTracer(TTracer &t)
     }
     if (!t.Horizontal) {
         t.Misses = t.Misses + 1;
-        if (HasLabel(t.X, t.Y - 1, t.SeekLabel)) {
+        if (verticalEntry && HasLabel(t.X, t.Y - 1, t.SeekLabel)) {
             t.Y = t.Y - 1;
             t.SeekLabel = t.SeekLabel - 1;
             t.Misses = 0;
             return;
         }
-        if (HasLabel(t.X, t.Y + 1, t.SeekLabel)) {
+        if (verticalEntry && HasLabel(t.X, t.Y + 1, t.SeekLabel)) {
             t.Y = t.Y + 1;
             t.SeekLabel = t.SeekLabel - 1;
             t.Misses = 0;
