@@ -34,10 +34,12 @@ public:
     void SetPenStyle(TPenStyle s) { m_penStyle = s; }
     void SetPenMode(TPenMode m) { m_penMode = m; }
     void SetPenWidth(int w) { m_penWidth = w; }
+    // Choosing a colour or a pattern makes the brush solid again.
     void SetBrushColor(TColor c)
     {
         m_brushColor = c;
         m_hasPattern = false;
+        m_brushClear = false;
     }
     void SetBrushPattern(const TBrushPattern &p, TColor fg, TColor bg)
     {
@@ -45,7 +47,11 @@ public:
         m_patternFg = fg;
         m_brushColor = bg;
         m_hasPattern = true;
+        m_brushClear = false;
     }
+    // A hollow brush: polygons, ellipses and rectangles get their outline only; the colour and
+    // pattern are kept for when the brush is made solid again.
+    void SetBrushClear(bool clear) { m_brushClear = clear; }
     void SetFont(const std::string &name, int pointSize)
     {
         m_fontName = name;
@@ -63,6 +69,7 @@ public:
     int PenWidth() const { return m_penWidth; }
     TColor BrushColor() const { return m_brushColor; }
     bool HasBrushPattern() const { return m_hasPattern; }
+    bool BrushClear() const { return m_brushClear; }
     const TBrushPattern &BrushPattern() const { return m_pattern; }
     TColor BrushPatternColor() const { return m_patternFg; }
     const std::string &FontName() const { return m_fontName; }
@@ -89,7 +96,8 @@ public:
     // A dotted inverting frame; drawn twice it vanishes.
     virtual void DrawFocusRect(int x1, int y1, int x2, int y2) = 0;
     virtual void SetPixel(int x, int y, TColor c) = 0;
-    // (x, y) is the top-left corner of the text.
+    // (x, y) is the top-left corner of the text, drawn in the font colour on a box of the brush
+    // colour (transparent with a hollow brush), so labels stay readable over grid points and arcs.
     virtual void TextOut(int x, int y, const std::string &utf8) = 0;
     virtual int TextWidth(const std::string &utf8) = 0;
     virtual int TextHeight(const std::string &utf8) = 0;
@@ -101,6 +109,7 @@ protected:
     int m_penWidth = 1;
     TColor m_brushColor = clWhite;
     bool m_hasPattern = false;
+    bool m_brushClear = false;
     TBrushPattern m_pattern{};
     TColor m_patternFg = clBlack;
     std::string m_fontName = "Liberation Sans";

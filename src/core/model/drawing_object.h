@@ -16,6 +16,7 @@ class TDrawingObject;
 class TPosition;
 class TTransition;
 class TArc;
+class TSpatialIndex;
 class Canvas;
 
 enum TObjectKind : std::uint8_t {
@@ -277,6 +278,8 @@ public:
     // Bit 0 PrevArc set, bit 1 NextArc set, bit 4 FromNode set, bit 5 ToNode set.
     std::uint8_t EndsCode() const;
     void ResolveEnds();
+    // The same answers, looked up in an index of the owning document built for a whole pass.
+    void ResolveEnds(const TSpatialIndex &index);
     void PropagateEnds();
     std::int32_t MergeCollinear();
     void MoveEnd(std::int32_t dx, std::int32_t dy);

@@ -7,6 +7,7 @@
 #include "common/count_object.h"
 #include "model/undo.h"
 #include "options/display_globals.h"
+#include "routing/path_finder.h"
 
 namespace morvane {
 

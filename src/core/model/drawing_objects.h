@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ class Canvas;
 class TCountObject;
 class TMessageList;
 class TUndoRedo;
+class TPathFinder;
 struct TUndoObject;
 
 // What a document needs from the net window that owns it.
@@ -144,6 +146,21 @@ public:
     void RemoveBelow(std::uint8_t threshold);
     void StretchArcs(std::int32_t dx, std::int32_t dy);
     void DeleteChainPiece(TArc *first, TArc *last);
+    // Records the deletion of an owned object and takes it out of the document; returns it. An
+    // object created in the current step leaves no record at all, since its creation record
+    // would bring it back on redo.
+    std::shared_ptr<TDrawingObject> DeleteRecorded(TDrawingObject *obj);
+    // Whether the undo list holds a creation record of the object in the current step.
+    bool CreatedInCurrentStep(const TDrawingObject *obj) const;
+
+    // --- Arc routing (route_grid.cpp) ---
+    // Made on the first routing request with the page size in grid steps; kept for the
+    // document's lifetime.
+    std::unique_ptr<TPathFinder> PathFinder;
+    // Fills the path finder's grid from the objects (created first if needed).
+    void BuildRouteGrid();
+    // Routes between two page points; the corner cells are then in PathFinder->Path().
+    bool Route(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
     // --- Topology check (topology.cpp) ---
     void CheckTopology();
@@ -157,6 +174,10 @@ protected:
     bool m_orderedComponents = true;
 
 private:
+    // Takes every object the predicate picks out of the component and kind lists in one pass,
+    // keeping the order of the others; returns them in component order (queries.cpp).
+    std::vector<std::shared_ptr<TDrawingObject>>
+    RemoveWhere(const std::function<bool(const TDrawingObject &)> &pick);
     std::size_t FindIndex(const TDrawingObject *obj) const;
     void AddToKindList(TDrawingObject *obj);
     void RemoveFromKindList(TDrawingObject *obj);

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+// morvane-cli route FILE X1 Y1 X2 Y2: the route the editor's arc router would search.
+#include <charconv>
+#include <iostream>
+
+#include "command.h"
+#include "net_io.h"
+#include "routing/path_finder.h"
+
+namespace morvane::cli {
+
+namespace {
+
+bool ParseInt(const std::string &text, std::int32_t &value)
+{
+    const char *first = text.data(), *last = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    return ec == std::errc() && ptr == last && first != last;
+}
+
+int RunRoute(const std::vector<std::string> &args)
+{
+    if (args.size() != 5)
+        return UsageError("route", "route takes a file and four page coordinates");
+    std::int32_t p[4];
+    for (int i = 0; i < 4; ++i)
+        if (!ParseInt(args[std::size_t(i) + 1], p[i]))
+            return UsageError("route", "\"" + args[std::size_t(i) + 1] + "\" is not a whole number");
+    TLoadedNet loaded;
+    const TLoadOutcome outcome = LoadNet(args[0], loaded, std::cerr);
+    if (outcome.Status != TLoadStatus::Ok) {
+        std::cerr << (outcome.Status == TLoadStatus::Corrupted ? "" : "morvane-cli: ")
+                  << outcome.Message << '\n';
+        return kExitBadInput;
+    }
+    TDrawingObjects &net = loaded.Net();
+    if (!net.Route(p[0], p[1], p[2], p[3])) {
+        std::cout << "no route\n";
+        return kExitFound;
+    }
+    // Corner cells from the target back to the start, as the path finder keeps them.
+    for (const auto &cell : net.PathFinder->Path())
+        std::cout << cell.X << ' ' << cell.Y << '\n';
+    return kExitOk;
+}
+
+const CommandRegistrar registrar("route", "route FILE X1 Y1 X2 Y2",
+    "Routes an arc between two page points of the net as the editor would and prints the "
+    "corner cells from the target back to the start (exit 1: no route).",
+    RunRoute);
+
+} // namespace
+} // namespace morvane::cli

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// The document's side of arc routing: its objects as obstacles on a grid of page cells.
+#include "model/drawing_objects.h"
+#include "options/display_globals.h"
+#include "routing/path_finder.h"
+
+namespace morvane {
+
+void TDrawingObjects::BuildRouteGrid()
+{
+    if (!PathFinder) {
+        const auto &g = Globals();
+        PathFinder = std::make_unique<TPathFinder>(g.xPageSize / m_xBaseUnit,
+                                                   g.yPageSize / m_yBaseUnit);
+        PathFinder->SetMaxPasses(TPathFinder::DefaultMaxPasses);
+    }
+    PathFinder->Clear();
+    // Nodes are raised by the band their label is drawn in.
+    const std::int32_t labelBand = Globals().Lsize / m_yBaseUnit;
+    for (const auto &obj : m_objects) {
+        const std::int32_t l = obj->Left() / m_xBaseUnit, r = obj->Right() / m_xBaseUnit;
+        const std::int32_t t = obj->Top() / m_yBaseUnit, b = obj->Bottom() / m_yBaseUnit;
+        if (obj->Kind() == okArc) {
+            const std::uint8_t code = std::uint8_t(4 - (obj->Width() == 0 ? 1 : 0)
+                                                   - (obj->Height() == 0 ? 2 : 0));
+            PathFinder->FillRect(l, t, r, b, code);
+        } else {
+            PathFinder->FillRect(l, WrapSub(t, labelBand), r, b, 1);
+        }
+    }
+}
+
+bool TDrawingObjects::Route(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    const std::int32_t cx1 = x1 / m_xBaseUnit, cy1 = y1 / m_yBaseUnit;
+    const std::int32_t cx2 = x2 / m_xBaseUnit, cy2 = y2 / m_yBaseUnit;
+    if (cx1 == cx2 && cy1 == cy2)
+        return false;
+    BuildRouteGrid();
+    return PathFinder->FindPath(cx1, cy1, cx2, cy2);
+}
+
+} // namespace morvane
