@@ -1,0 +1,311 @@
+// SPDX-License-Identifier: MIT
+// The document operations the net window edits with: finding, selecting, switching the display
+// state of many objects, deleting, copying, moving, repainting. Every pass runs in component order.
+#include "model/drawing_objects.h"
+#include "model/spatial_index.h"
+#include "model/undo.h"
+#include "options/display_globals.h"
+
+#include <memory>
+#include <unordered_set>
+
+namespace morvane {
+
+std::int32_t TDrawingObjects::HitCount = 0;
+
+bool TDrawingObjects::CreatedInCurrentStep(const TDrawingObject *obj) const
+{
+    // Only an object recorded in this step carries a mark; a mark of 64 may hide an earlier
+    // creation, since the mark keeps the last kind asked for.
+    if (!obj || !HasUndo() || (obj->UndoMark != ukCreated && obj->UndoMark != ukChanged))
+        return false;
+    // The records of the current step are the tail of the list.
+    for (auto it = m_undoList.rbegin(); it != m_undoList.rend() && (*it)->Step == UndoStep; ++it)
+        if ((*it)->Target.get() == obj && (*it)->Kind == ukCreated)
+            return true;
+    return false;
+}
+
+TDrawingObject *TDrawingObjects::FindAt(
+    std::int32_t x, std::int32_t y, std::uint8_t kindMask, bool firstOnly)
+{
+    HitCount = 0;
+    TDrawingObject *found = nullptr;
+    for (const auto &obj : m_objects) {
+        if (!(obj->Kind() & kindMask) || !obj->ContainsPoint(x, y))
+            continue;
+        ++HitCount;
+        found = obj.get();
+        if (firstOnly)
+            break;
+    }
+    return found;
+}
+
+TDrawingObject *TDrawingObjects::FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
+    std::size_t &startIndex, const TDrawingObject *exclude)
+{
+    HitCount = 0;
+    for (std::size_t i = startIndex; i < m_objects.size(); ++i) {
+        TDrawingObject *obj = m_objects[i].get();
+        if (obj == exclude || !(obj->Kind() & kindMask) || !obj->ContainsPoint(x, y))
+            continue;
+        HitCount = 1;
+        startIndex = i;
+        return obj;
+    }
+    return nullptr;
+}
+
+TDrawingObject *TDrawingObjects::SelectInRect(
+    std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool replace)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    HitCount = 0;
+    TDrawingObject *first = nullptr;
+    for (const auto &obj : m_objects) {
+        if (obj->IntersectsRect(x1, y1, x2, y2)) {
+            // Adding to a selection toggles: a second rubber band over an object drops it again.
+            if (!replace && obj->Mode == omSelected) {
+                obj->Mode = omNormal;
+                continue;
+            }
+            if (!first)
+                first = obj.get();
+            ++HitCount;
+            obj->Record(ukChanged);
+            obj->Mode = omSelected;
+        } else if (replace && obj->Mode != omNormal) {
+            obj->Record(ukChanged);
+            obj->Mode = omNormal;
+        }
+    }
+    return first;
+}
+
+void TDrawingObjects::SetModeOfAll(std::uint8_t filterMode, std::uint8_t code)
+{
+    // Re-resolving arc ends looks up every end point; past one segment a shared index pays.
+    std::unique_ptr<TSpatialIndex> index;
+    std::size_t resolved = 0;
+    for (std::size_t i = 0; i < m_objects.size(); ++i) {
+        TDrawingObject &obj = *m_objects[i];
+        if (filterMode != 128 && obj.Mode != filterMode)
+            continue;
+        switch (code) {
+        case 0:
+            obj.Record(ukChanged);
+            obj.Mode = omSelected;
+            obj.Draw();
+            break;
+        case 1:
+            obj.Record(ukChanged);
+            obj.Mode = omNormal;
+            obj.Draw();
+            break;
+        case 2:
+            obj.Record(ukChanged);
+            obj.Mode = omDragged;
+            obj.Erase();
+            break;
+        case 8:
+            obj.Erase();
+            break;
+        case 32:
+            if (obj.Kind() == okArc) {
+                if (++resolved == 2)
+                    index = std::make_unique<TSpatialIndex>(*this);
+                if (index)
+                    static_cast<TArc &>(obj).ResolveEnds(*index);
+                else
+                    static_cast<TArc &>(obj).ResolveEnds();
+            }
+            break;
+        case 33:
+            obj.isOutLined(true);
+            break;
+        case 34:
+            obj.isOutLined(false);
+            break;
+        case ukChanged:
+        case ukCreated:
+        case ukDeleted:
+            obj.Record(code);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+std::vector<std::shared_ptr<TDrawingObject>> TDrawingObjects::RemoveWhere(
+    const std::function<bool(const TDrawingObject &)> &pick)
+{
+    std::vector<std::shared_ptr<TDrawingObject>> removed;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_objects.size(); ++i) {
+        if (pick(*m_objects[i])) {
+            m_objects[i]->m_owner = nullptr;
+            removed.push_back(std::move(m_objects[i]));
+            continue;
+        }
+        if (kept != i)
+            m_objects[kept] = std::move(m_objects[i]);
+        m_objects[kept]->m_ownerIndex = kept;
+        ++kept;
+    }
+    if (removed.empty())
+        return removed;
+    m_objects.resize(kept);
+    auto compact = [](auto &list) {
+        std::size_t k = 0;
+        for (auto *obj : list)
+            if (obj->m_owner) {
+                obj->m_kindIndex = k;
+                list[k++] = obj;
+            }
+        list.resize(k);
+    };
+    compact(m_positions);
+    compact(m_transitions);
+    compact(m_arcs);
+    return removed;
+}
+
+// Every selected object goes into a deletion record, in component order, and leaves the document.
+// Taking them out in one compaction pass instead of one removal each keeps large deletions linear.
+void TDrawingObjects::DeleteSelected()
+{
+    // Objects created in this very step must leave no record: redo would bring them back.
+    std::unordered_set<const TDrawingObject *> createdNow;
+    if (HasUndo())
+        for (auto it = m_undoList.rbegin(); it != m_undoList.rend() && (*it)->Step == UndoStep;
+             ++it)
+            if ((*it)->Kind == ukCreated)
+                createdNow.insert((*it)->Target.get());
+    std::vector<const TDrawingObject *> forget;
+    for (const auto &obj : m_objects) {
+        if (obj->Mode != omSelected)
+            continue;
+        if (createdNow.count(obj.get()))
+            forget.push_back(obj.get());
+        obj->Record(ukDeleted);
+    }
+    const auto removed
+        = RemoveWhere([](const TDrawingObject &obj) { return obj.Mode == omSelected; });
+    ForgetRecordsOf(forget);
+}
+
+void TDrawingObjects::CopySelected(TDrawingObjects *target)
+{
+    if (!target)
+        return;
+    // Copying into this very document must not copy the copies.
+    const std::size_t count = m_objects.size();
+    for (std::size_t i = 0; i < count; ++i)
+        if (m_objects[i]->Mode == omSelected)
+            m_objects[i]->Copy(target);
+}
+
+void TDrawingObjects::MoveDragged(std::int32_t dx, std::int32_t dy)
+{
+    for (const auto &obj : m_objects)
+        if (obj->Mode == omDragged)
+            obj->MoveBy(dx, dy);
+}
+
+void TDrawingObjects::EditMarked(std::int32_t dx, std::int32_t dy)
+{
+    for (const auto &obj : m_objects)
+        if (obj->Mode == omEdited)
+            obj->Edit(dx, dy);
+}
+
+void TDrawingObjects::SettleAll()
+{
+    for (const auto &obj : m_objects)
+        if (obj->Mode == omDragged || obj->Mode == omEdited)
+            obj->Settle();
+}
+
+void TDrawingObjects::RepaintAll()
+{
+    for (const auto &obj : m_objects)
+        obj->Draw();
+}
+
+void TDrawingObjects::RepaintRect(
+    std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    for (const auto &obj : m_objects)
+        if (obj->IntersectsRect(x1, y1, x2, y2))
+            obj->Draw();
+}
+
+void TDrawingObjects::ApplyDefaultColors()
+{
+    const auto &table = Globals().ColorTable;
+    for (auto *p : m_positions) {
+        p->Color = table[11];
+        p->FillColor = table[16];
+    }
+    for (auto *t : m_transitions) {
+        t->Color = table[4];
+        t->FillColor = table[6];
+    }
+    for (auto *a : m_arcs)
+        a->Color = table[19];
+}
+
+void TDrawingObjects::ApplyOutlinedFlags()
+{
+    const auto &g = Globals();
+    for (const auto &obj : m_objects) {
+        switch (obj->Kind()) {
+        case okPosition:
+            obj->isOutLined(g.OutlinedP);
+            break;
+        case okTransition:
+            obj->isOutLined(g.OutlinedT);
+            break;
+        case okArc:
+            obj->isOutLined(g.OutlinedA);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+bool TDrawingObjects::ArcStartAlignment(std::int32_t &x, std::int32_t y)
+{
+    const std::int32_t old = x;
+    for (auto *t : m_transitions) {
+        if (!t->ContainsPoint(x, y))
+            continue;
+        const std::int32_t c = std::int32_t((std::int64_t(t->Left()) + t->Right()) / 2);
+        if (c < x)
+            x = c;
+        else if (c > x)
+            x = WrapSub(c, ArcGap);
+        return x != old;
+    }
+    const std::int64_t widen = Globals().XPsize / 2;
+    for (auto *p : m_positions) {
+        if (!(p->Left() - widen <= x && x <= p->Right() + widen && p->Top() <= y
+                && y <= p->Bottom()))
+            continue;
+        const std::int32_t a = p->AttachX(x, ArcGap);
+        if (a < x)
+            x = WrapAdd(a, ArcGap / 2);
+        else if (a > x)
+            x = WrapSub(a, ArcGap + ArcGap / 2);
+        return x != old;
+    }
+    return false;
+}
+
+} // namespace morvane

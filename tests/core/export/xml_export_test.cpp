@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "support/globals_fixture.h"
+
+#include "export/xml_export.h"
+#include "model/chain_building.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::chains::Node;
+using test::chains::Segment;
+
+class XmlExportTest : public test::GlobalsTest
+{
+protected:
+    void SetUp() override
+    {
+        test::GlobalsTest::SetUp();
+        char pattern[] = "/tmp/morvane-xml-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override
+    {
+        fs::remove_all(folder);
+        test::GlobalsTest::TearDown();
+    }
+
+    // Z1 with a two-piece input arc from L1 and a one-piece output arc to L2; Z2 alone.
+    void BuildNet()
+    {
+        doc.NetName = "Demo";
+        Node<TTransition>(doc, 160, 120, "Z1");
+        Node<TTransition>(doc, 400, 0, "Z2");
+        auto *l1 = Node<TPosition>(doc, 40, 120, "L1");
+        l1->Priority = 1;
+        l1->Capacity = -1;
+        Node<TPosition>(doc, 280, 144, "L2");
+        Segment(doc, 56, 136, 56, 180);
+        Segment(doc, 56, 180, 176, 180);
+        Segment(doc, 176, 130, 296, 160);
+    }
+
+    fs::path folder;
+    TDrawingObjects doc { nullptr, nullptr, nullptr };
+};
+
+TEST_F(XmlExportTest, DescribesTransitionsWithTheirArcsAndThenThePlaces)
+{
+    BuildNet();
+    TXMLExport exporter(doc, (folder / "demo.xml").string());
+    EXPECT_EQ(exporter.GetXMLText(),
+        "<gn xmlns=\"urn:morvane:net\" name=\"Demo\" time=\"256\">\n"
+        "\t<transitions>\n"
+        "\t\t<transition id=\"Z1\" positionX=\"160\" positionY=\"120\" sizeX=\"32\" "
+        "sizeY=\"80\">\n"
+        "\t\t\t<inputs>\n"
+        "\t\t\t\t<input ref=\"L1\">\n"
+        "\t\t\t\t\t<arc>\n"
+        "\t\t\t\t\t\t<point positionX=\"176\" positionY=\"180\" />\n"
+        "\t\t\t\t\t\t<point positionX=\"56\" positionY=\"180\" />\n"
+        "\t\t\t\t\t\t<point positionX=\"56\" positionY=\"136\" />\n"
+        "\t\t\t\t\t</arc>\n"
+        "\t\t\t\t</input>\n"
+        "\t\t\t</inputs>\n"
+        "\t\t\t<outputs>\n"
+        "\t\t\t\t<output ref=\"L2\">\n"
+        "\t\t\t\t\t<arc>\n"
+        "\t\t\t\t\t\t<point positionX=\"176\" positionY=\"130\" />\n"
+        "\t\t\t\t\t\t<point positionX=\"296\" positionY=\"160\" />\n"
+        "\t\t\t\t\t</arc>\n"
+        "\t\t\t\t</output>\n"
+        "\t\t\t</outputs>\n"
+        "\t\t</transition>\n"
+        "\t\t<transition id=\"Z2\" positionX=\"400\" positionY=\"0\" sizeX=\"32\" "
+        "sizeY=\"80\">\n"
+        "\t\t\t<inputs />\n"
+        "\t\t\t<outputs />\n"
+        "\t\t</transition>\n"
+        "\t</transitions>\n"
+        "\t<places>\n"
+        "\t\t<place id=\"L1\" priority=\"1\" capacity=\"inf\" positionX=\"40\" "
+        "positionY=\"120\" />\n"
+        "\t\t<place id=\"L2\" priority=\"0\" capacity=\"0\" positionX=\"280\" "
+        "positionY=\"144\" />\n"
+        "\t</places>\n"
+        "</gn>\n");
+
+    TDrawingObjects empty { nullptr, nullptr, nullptr };
+    empty.NetStart = 10;
+    empty.NetDuration = 4;
+    EXPECT_EQ(TXMLExport(empty, "").GetXMLText(),
+        "<gn xmlns=\"urn:morvane:net\" time=\"-6\">\n"
+        "\t<transitions />\n"
+        "\t<places />\n"
+        "</gn>\n");
+}
+
+TEST_F(XmlExportTest, FileBesideTheNetIsReadByXmllint)
+{
+    BuildNet();
+    // Names from old files may hold anything; the file must stay readable.
+    doc.NetName = "A&B \"q\" <x> \x01 \xD0\x9F";
+    const std::string written = SaveXmlBeside(doc, (folder / "demo.vgn").string());
+    ASSERT_EQ(written, (folder / "demo.xml").string());
+    std::string lines = TXMLExport(doc, "").GetXMLText();
+    for (std::size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 2)
+        lines.insert(at, 1, '\r');
+    std::ifstream in(written, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), lines);
+
+    const std::string query = "concat(namespace-uri(/*), '|', /*/@name, '|', "
+                              "count(//*[local-name()='input']//*[local-name()='point']), '|', "
+                              "//*[local-name()='output']/@ref)";
+    FILE *pipe = ::popen(("xmllint --xpath \"" + query + "\" " + written).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char answer[256] = {};
+    EXPECT_NE(std::fgets(answer, sizeof answer, pipe), nullptr);
+    EXPECT_EQ(::pclose(pipe), 0);
+    EXPECT_STREQ(answer, "urn:morvane:net|A&B \"q\" <x> \xEF\xBF\xBD \xD0\x9F|3|L2\n");
+
+    // A file that cannot be written leaves nothing behind and says so.
+    TXMLExport unwritable(doc, (folder / "missing" / "demo.xml").string());
+    EXPECT_THROW(unwritable.Save(), std::runtime_error);
+    EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+} // namespace
+} // namespace morvane
