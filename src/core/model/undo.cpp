@@ -56,7 +56,10 @@ void TDrawingObjects::Record(TDrawingObject *obj, std::uint8_t kind)
 {
     if (!obj || !m_undoStore || !m_undoStore->UndoEnabled)
         return;
-    if (kind != ukNone && obj->UndoMark == ukNone)
+    // An object changed and then deleted in one step needs both records: with the change alone,
+    // undo would restore its state but leave it out of the document.
+    const bool deletedAfterChange = kind == ukDeleted && obj->UndoMark == ukChanged;
+    if (kind != ukNone && (obj->UndoMark == ukNone || deletedAfterChange))
         m_undoList.push_back(MakeRecord(kind, obj, UndoStep));
     obj->UndoMark = kind;
 }

@@ -94,6 +94,26 @@ TEST_F(UndoTest, OnlyTheFirstRecordOfAnObjectInAStepCounts)
     EXPECT_EQ(p->Left(), 48);
 }
 
+// Regression: an object selected (a change record) and deleted in the same step stayed out of the
+// document after undo.
+TEST_F(UndoTest, ChangedThenDeletedInOneStepComesBackOnUndo)
+{
+    doc->BeginStep();
+    auto p = PlacePosition(40, 48, "L1");
+    doc->BeginStep();
+    p->MoveBy(8, 0);
+    doc->Record(p.get(), ukDeleted);
+    doc->Remove(p.get());
+    doc->Undo();
+    ASSERT_EQ(doc->Count(), 1u);
+    EXPECT_EQ(p->Left(), 40);
+    doc->Redo();
+    EXPECT_EQ(doc->Count(), 0u);
+    doc->Undo();
+    ASSERT_EQ(doc->Count(), 1u);
+    EXPECT_EQ(p->Left(), 40);
+}
+
 TEST_F(UndoTest, ANewStepDiscardsTheRedoHistory)
 {
     doc->BeginStep();
