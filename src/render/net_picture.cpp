@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: MIT
+#include "net_picture.h"
+
+#include "jpeg_writer.h"
+#include "qt_canvas.h"
+
+#include "model/drawing_objects.h"
+#include "options/real_options.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+
+namespace morvane {
+
+namespace {
+
+// The export zoom: the net takes the picture's scale the way a net window zooms (base units,
+// grid globals, the options' scaled sizes), and everything goes back as it was, including any
+// scaled option the user had set that a zoom would otherwise return to its default.
+class TPictureZoom
+{
+public:
+    TPictureZoom(TDrawingObjects &net, TRealOptions &options, std::int32_t step)
+        : m_net(net)
+        , m_options(options)
+        , m_savedOptions(options)
+        , m_savedGlobals(Globals())
+        , m_xUnit(net.xBaseUnit())
+        , m_yUnit(net.yBaseUnit())
+    {
+        auto &g = Globals();
+        if (step < g.zMin || step > g.zMax)
+            return;
+        // Rescaling puts every object back onto its grid cell; at the net's own scale that
+        // would only move objects the user placed between grid lines.
+        if (step == m_xUnit && step == m_yUnit && g.xGrid == step && g.yGrid == step)
+            return;
+        m_zoomed = true;
+        net.SetxBaseUnit(step);
+        net.SetyBaseUnit(step);
+        g.xGrid = net.xBaseUnit();
+        g.yGrid = net.yBaseUnit();
+        options.ChangeXGrid(g.xGrid);
+        options.ChangeYGrid(g.yGrid);
+    }
+    ~TPictureZoom()
+    {
+        if (m_zoomed) {
+            m_net.SetxBaseUnit(m_xUnit);
+            m_net.SetyBaseUnit(m_yUnit);
+        }
+        m_options = m_savedOptions;
+        Globals() = m_savedGlobals;
+    }
+    TPictureZoom(const TPictureZoom &) = delete;
+    TPictureZoom &operator=(const TPictureZoom &) = delete;
+
+private:
+    TDrawingObjects &m_net;
+    TRealOptions &m_options;
+    const TRealOptions m_savedOptions;
+    const TDisplayGlobals m_savedGlobals;
+    const std::int32_t m_xUnit, m_yUnit;
+    bool m_zoomed = false;
+};
+
+class TCanvasSwap
+{
+public:
+    TCanvasSwap(TDrawingObjects &net, Canvas *canvas)
+        : m_net(net)
+        , m_saved(net.GetCanvas())
+    {
+        net.SetCanvas(canvas);
+    }
+    ~TCanvasSwap() { m_net.SetCanvas(m_saved); }
+    TCanvasSwap(const TCanvasSwap &) = delete;
+    TCanvasSwap &operator=(const TCanvasSwap &) = delete;
+
+private:
+    TDrawingObjects &m_net;
+    Canvas *m_saved;
+};
+
+} // namespace
+
+QPalette PicturePalette()
+{
+    QPalette palette(QColor(240, 240, 240), QColor(240, 240, 240));
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(0, 120, 215));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    return palette;
+}
+
+TNetPicture MakeNetPicture(
+    TDrawingObjects &net, TRealOptions &options, const TPictureSettings &settings)
+{
+    return MakeNetPicture(net, options, settings,
+        QGuiApplication::instance() ? QGuiApplication::palette() : QPalette());
+}
+
+namespace {
+
+// Where the picture lies on the net at the current zoom: the extent plus the margins.
+struct TPictureFrame
+{
+    TPoint TopLeft, BottomRight;
+    int Width = 0, Height = 0;
+    TPoint Origin; // net pixel drawn at the picture's (0, 0)
+    std::string Error;
+};
+
+TPictureFrame Frame(const TDrawingObjects &net, const TPictureSettings &settings)
+{
+    TPictureFrame f;
+    f.TopLeft = net.TopLeftCorner();
+    f.BottomRight = net.BottomRightCorner();
+    const std::int64_t width = std::int64_t(f.BottomRight.x) - f.TopLeft.x + settings.MarginLeft
+        + settings.MarginRight + 1;
+    const std::int64_t height = std::int64_t(f.BottomRight.y) - f.TopLeft.y + settings.MarginTop
+        + settings.MarginBottom + 1;
+    if (width < 1 || height < 1 || width > (1 << 24) || height > (1 << 24)
+        || width * height > kMaxPicturePixels) {
+        f.Error = "the picture would be " + std::to_string(width) + " x " + std::to_string(height)
+            + " pixels, which cannot be made";
+        return f;
+    }
+    f.Width = int(width);
+    f.Height = int(height);
+    f.Origin = { std::int32_t(std::int64_t(f.TopLeft.x) - settings.MarginLeft),
+        std::int32_t(std::int64_t(f.TopLeft.y) - settings.MarginTop) };
+    return f;
+}
+
+// A band's size when the caller leaves it to us: tall enough to keep the passes over the
+// objects few, small enough to stay in the caches.
+constexpr int kBandPixels = 1 << 21;
+
+QImage WhiteImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::white);
+    return image;
+}
+
+std::string NoMemory(int width, int height)
+{
+    return "not enough memory for a picture of " + std::to_string(width) + " x "
+        + std::to_string(height) + " pixels";
+}
+
+// Every pass starts from the same canvas state, so that a band draws exactly the pixels the
+// whole picture has there (objects in some modes keep the brush they find).
+void DrawAll(
+    TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin)
+{
+    canvas.SetFont(settings.Font.Name, settings.Font.Size);
+    canvas.SetFontColor(clBlack);
+    canvas.SetPenColor(clWhite);
+    canvas.SetPenStyle(TPenStyle::Solid);
+    canvas.SetPenMode(TPenMode::Copy);
+    canvas.SetPenWidth(settings.PenWidth);
+    canvas.SetBrushColor(clWhite);
+    canvas.MoveTo(0, 0);
+    canvas.SetOrigin(origin);
+    TCanvasSwap swap(net, &canvas);
+    for (std::size_t i = 0; i < net.Count(); ++i)
+        net.Object(i)->Draw();
+    canvas.Release();
+}
+
+} // namespace
+
+TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,
+    const TPictureSettings &settings, const QPalette &palette)
+{
+    TNetPicture picture;
+    TPictureZoom zoom(net, options, settings.Scale);
+    const TPictureFrame frame = Frame(net, settings);
+    picture.ExtentTopLeft = frame.TopLeft;
+    picture.ExtentBottomRight = frame.BottomRight;
+    if (!frame.Error.empty()) {
+        picture.Error = frame.Error;
+        return picture;
+    }
+    picture.Image = WhiteImage(frame.Width, frame.Height);
+    if (picture.Image.isNull()) {
+        picture.Error = NoMemory(frame.Width, frame.Height);
+        return picture;
+    }
+    QtCanvas canvas(&picture.Image, palette);
+    DrawAll(net, canvas, settings, frame.Origin);
+    return picture;
+}
+
+std::string DrawNetPictureInBands(TDrawingObjects &net, TRealOptions &options,
+    const TPictureSettings &settings, const QPalette &palette, int bandHeight, TPictureBands &bands)
+{
+    TPictureZoom zoom(net, options, settings.Scale);
+    const TPictureFrame frame = Frame(net, settings);
+    if (!frame.Error.empty())
+        return frame.Error;
+    const int wanted = bandHeight > 0 ? bandHeight : std::max(16, kBandPixels / frame.Width);
+    const int rows = std::clamp(wanted, 1, frame.Height);
+    QImage band = WhiteImage(frame.Width, rows);
+    if (band.isNull())
+        return NoMemory(frame.Width, rows);
+    if (!bands.Begin(frame.Width, frame.Height))
+        return "the picture was refused";
+    QtCanvas canvas(&band, palette);
+    for (int top = 0; top < frame.Height; top += rows) {
+        if (top > 0)
+            band.fill(Qt::white);
+        DrawAll(net, canvas, settings,
+            { frame.Origin.x, std::int32_t(std::int64_t(frame.Origin.y) + top) });
+        if (!bands.Band(band, std::min(rows, frame.Height - top)))
+            return "the picture was refused";
+    }
+    return {};
+}
+
+namespace {
+
+class TJpegBands : public TPictureBands
+{
+public:
+    TJpegBands(bool greyscale, int quality)
+        : m_greyscale(greyscale)
+        , m_quality(quality)
+    {
+    }
+    bool Begin(int width, int height) override
+    {
+        return encoder.Start(width, height, m_greyscale, m_quality);
+    }
+    bool Band(const QImage &band, int rows) override { return encoder.AddRows(band, rows); }
+
+    TJpegEncoder encoder;
+
+private:
+    bool m_greyscale;
+    int m_quality;
+};
+
+} // namespace
+
+std::string MakeNetJpeg(TDrawingObjects &net, TRealOptions &options,
+    const TPictureSettings &settings, const QPalette &palette, bool greyscale, int quality,
+    std::vector<unsigned char> &jpeg)
+{
+    TJpegBands bands(greyscale, quality);
+    const std::string error = DrawNetPictureInBands(net, options, settings, palette, 0, bands);
+    if (!bands.encoder.Error().empty())
+        return bands.encoder.Error();
+    if (!error.empty())
+        return error;
+    if (!bands.encoder.Finish())
+        return bands.encoder.Error();
+    jpeg = bands.encoder.Bytes();
+    return {};
+}
+
+} // namespace morvane

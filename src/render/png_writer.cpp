@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#include "png_writer.h"
+
+#include "format/atomic_file.h"
+
+#include <QBuffer>
+#include <QByteArray>
+
+namespace morvane {
+
+std::string WritePng(const QImage &image, const std::string &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG"))
+        return "cannot write " + path + ": PNG encoding failed";
+    return WriteFileAtomically(
+        path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+} // namespace morvane

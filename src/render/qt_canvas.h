@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/canvas.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPalette>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class QPainter;
+
+namespace morvane {
+
+// The net's drawing surface on a QImage. It keeps the conventions the drawing code was written
+// for: a shape given by (x1, y1, x2, y2) covers the pixels from x1 to x2 − 1, a line leaves out
+// its last pixel, nothing is antialiased (an inverting ghost must give back exactly the pixels
+// it changed), and text is drawn on a box of the brush colour. Sizes of fonts are points at 96
+// pixels per inch, whatever the screen says, so a picture is the same on every machine.
+//
+// The canvas keeps one painter open on the image between primitives; call Release() before the
+// image is copied, saved, resized or painted on by anybody else.
+class QtCanvas : public Canvas
+{
+public:
+    // Converts the image to 32-bit RGB when it has another format: raster operations need it.
+    explicit QtCanvas(QImage *image);
+    QtCanvas(QImage *image, const QPalette &palette);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas &) = delete;
+    QtCanvas &operator=(const QtCanvas &) = delete;
+
+    void SetImage(QImage *image);
+    QImage *Image() const { return m_image; }
+    void Release();
+
+    QColor ToQColor(TColor c) const { return ToQColor(c, m_palette); }
+    // System colours come from the palette; palette-relative ones are plain RGB.
+    static QColor ToQColor(TColor c, const QPalette &palette);
+    // Pixel size of a font of the given point size.
+    static int FontPixelSize(int pointSize);
+
+    void DoLine(TPoint from, TPoint to) override;
+    void Polygon(const std::vector<TPoint> &points) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void FillRect(int x1, int y1, int x2, int y2) override;
+    void DrawFocusRect(int x1, int y1, int x2, int y2) override;
+    void SetPixel(int x, int y, TColor c) override;
+    void TextOut(int x, int y, const std::string &utf8) override;
+    int TextWidth(const std::string &utf8) override;
+    int TextHeight(const std::string &utf8) override;
+
+private:
+    struct FontEntry
+    {
+        std::string name;
+        int size = 0;
+        QFont font;
+        QFontMetrics metrics { QFont() };
+        // Shaping is the dear part of text; labels are measured on every repaint.
+        std::unordered_map<std::string, int> widths;
+    };
+    enum class Use { Pen, PenAndBrush, Brush, Text };
+
+    QPainter *Prepare(Use use);
+    void ApplyPen(QPainter &p);
+    void ApplyBrush(QPainter &p);
+    QBrush CurrentBrush() const;
+    FontEntry &CurrentFont();
+    static int Width(FontEntry &font, const std::string &utf8);
+    long long DevX(long long x) const;
+    long long DevY(long long y) const;
+    // Whether the net rectangle [x1, x2] x [y1, y2] misses the image entirely.
+    bool OffImage(long long x1, long long y1, long long x2, long long y2) const;
+    bool Huge(long long x, long long y) const;
+    QRect OutlineRect(long long x1, long long y1, long long x2, long long y2) const;
+    QRgb *Pixel(int x, int y);
+    void PutPixel(long long x, long long y, QRgb colour, bool notXor);
+    void DottedLine(long long x0, long long y0, long long x1, long long y1);
+    bool MaskedShape(long long x1, long long y1, long long x2, long long y2,
+        const std::function<void(QPainter &)> &paint);
+
+    QImage *m_image = nullptr;
+    QPalette m_palette;
+    std::unique_ptr<QPainter> m_painter;
+
+    // What the open painter was last given, to skip redundant state changes.
+    bool m_penValid = false;
+    TColor m_appliedPenColor = 0;
+    TPenStyle m_appliedPenStyle = TPenStyle::Solid;
+    int m_appliedPenWidth = 0;
+    bool m_brushValid = false;
+    bool m_appliedBrushClear = false;
+    bool m_appliedHasPattern = false;
+    TColor m_appliedBrushColor = 0;
+    TColor m_appliedPatternFg = 0;
+    TBrushPattern m_appliedPattern {};
+    bool m_modeValid = false;
+    bool m_appliedNotXor = false;
+    bool m_originValid = false;
+    TPoint m_appliedOrigin;
+
+    std::vector<FontEntry> m_fonts;
+    std::size_t m_currentFont = 0;
+};
+
+} // namespace morvane

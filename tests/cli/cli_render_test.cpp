@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "support/globals_fixture.h"
+
+#include "format/net_writer.h"
+#include "model/drawing_objects.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Output(const std::string &command)
+{
+    std::string out;
+    if (FILE *pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+class CliRenderTest : public test::GlobalsTest
+{
+protected:
+    fs::path dir;
+    fs::path net;
+    std::string err;
+
+    // A position with its label and an arrowed arc below it: 96 x 60 pixels at scale 8.
+    void SetUp() override
+    {
+        test::GlobalsTest::SetUp();
+        for (int i = 0;; ++i) {
+            dir = fs::temp_directory_path()
+                / ("morvane-render-" + std::to_string(::getpid()) + "-" + std::to_string(i));
+            if (fs::create_directory(dir))
+                break;
+        }
+        net = dir / "net.vgn";
+        TDrawingObjects doc(nullptr, nullptr, nullptr);
+        doc.Add<TPosition>()->Place(40, 64, "L1");
+        auto a = doc.Add<TArc>();
+        a->SetLeft(40);
+        a->SetTop(104);
+        a->SetRight(136);
+        a->SetBottom(104);
+        a->UpdateExtent();
+        a->Arrowed = true;
+        ASSERT_EQ(SaveNetFile(net.string(), doc), "");
+    }
+    void TearDown() override
+    {
+        fs::remove_all(dir);
+        test::GlobalsTest::TearDown();
+    }
+
+    int Run(const std::vector<std::string> &args)
+    {
+        std::string command = "'" MORVANE_CLI "' render";
+        for (const auto &a : args)
+            command += " '" + a + "'";
+        command += " </dev/null >/dev/null 2>'" + (dir / "err").string() + "'";
+        const int status = std::system(command.c_str());
+        std::stringstream text;
+        text << std::ifstream(dir / "err").rdbuf();
+        err = text.str();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Identify(const fs::path &file, const std::string &format)
+    {
+        return Output("identify -format '" + format + "' '" + file.string() + "' 2>&1");
+    }
+    std::string Out(const std::string &name) const { return (dir / name).string(); }
+};
+
+TEST_F(CliRenderTest, WritesEachFormatAtTheRequestedScaleAndMargins)
+{
+    ASSERT_EQ(Run({ net.string(), Out("net.bmp") }), 0) << err;
+    EXPECT_EQ(Identify(Out("net.bmp"), "%m %w %h"), "BMP3 97 61");
+    EXPECT_EQ(err, "");
+
+    ASSERT_EQ(Run({ net.string(), Out("two.bmp"), "--bpp", "1", "--margins=10,20,30,40" }), 0)
+        << err;
+    EXPECT_EQ(Identify(Out("two.bmp"), "%w %h %z"), "137 121 1");
+
+    ASSERT_EQ(
+        Run({ net.string(), Out("grey.jpg"), "--grey", "--quality", "90", "--scale", "16" }), 0)
+        << err;
+    EXPECT_EQ(Identify(Out("grey.jpg"), "%m %w %h %[colorspace]"), "JPEG 193 121 Gray");
+
+    ASSERT_EQ(Run({ net.string(), Out("net.PNG"), "--scale=4" }), 0) << err;
+    EXPECT_EQ(Identify(Out("net.PNG"), "%m %w %h"), "PNG 49 31");
+}
+
+TEST_F(CliRenderTest, BadUsageWritesNothing)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        { net.string() },
+        { net.string(), Out("a.gif") },
+        { net.string(), Out("a.bmp"), "--scale", "65" },
+        { net.string(), Out("a.bmp"), "--scale", "0" },
+        { net.string(), Out("a.bmp"), "--scale", "8x" },
+        { net.string(), Out("a.bmp"), "--bpp", "32" },
+        { net.string(), Out("a.jpg"), "--bpp", "8" },
+        { net.string(), Out("a.png"), "--grey" },
+        { net.string(), Out("a.jpg"), "--quality", "0" },
+        { net.string(), Out("a.bmp"), "--margins", "1,2,3" },
+        { net.string(), Out("a.bmp"), "--margins", "1,2,3,-4" },
+        { net.string(), Out("a.bmp"), "--scale" },
+        { net.string(), Out("a.bmp"), "--colour" },
+    };
+    for (const auto &args : cases) {
+        SCOPED_TRACE(args.empty() ? "(none)" : args.back());
+        EXPECT_EQ(Run(args), 64);
+        EXPECT_NE(err.find("usage: morvane-cli render FILE OUT"), std::string::npos) << err;
+    }
+    EXPECT_EQ(Run({ net.string(), Out("a.bmp"), "--scale", "65" }), 64);
+    EXPECT_EQ(err.substr(0, err.find('\n')),
+        "morvane-cli: --scale 65 is outside the zoom limits 1 to 64");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2)
+        << "only the net and the captured messages";
+}
+
+TEST_F(CliRenderTest, UnreadableInputAndUnwritableOutput)
+{
+    EXPECT_EQ(Run({ Out("missing.vgn"), Out("a.png") }), 2);
+    EXPECT_NE(err.find("missing.vgn"), std::string::npos) << err;
+
+    std::ofstream(dir / "garbage.vgn") << "this is not a net";
+    EXPECT_EQ(Run({ Out("garbage.vgn"), Out("a.png") }), 2) << err;
+    EXPECT_FALSE(fs::exists(dir / "a.png")) << "no picture of half a net";
+
+    EXPECT_EQ(Run({ net.string(), Out("no/such/folder/a.jpg") }), 2);
+    EXPECT_NE(err.find("no/such/folder/a.jpg"), std::string::npos) << err;
+}
+
+} // namespace
+} // namespace morvane

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "render/qt_canvas.h"
+#include "render/render_support.h"
+#include "support/globals_fixture.h"
+
+#include "model/drawing_objects.h"
+#include "options/display_globals.h"
+
+namespace morvane {
+namespace {
+
+class QtCanvasTest : public test::GlobalsTest
+{
+protected:
+    QImage image { 200, 160, QImage::Format_RGB32 };
+    QtCanvas canvas { &image, test::WhitePalette() };
+    TDrawingObjects doc { nullptr, nullptr, &canvas };
+
+    void SetUp() override
+    {
+        test::GlobalsTest::SetUp();
+        image.fill(Qt::white);
+    }
+    QRgb At(int x, int y)
+    {
+        canvas.Release();
+        return image.pixel(x, y) & 0xFFFFFF;
+    }
+};
+
+// Shapes cover x1 .. x2 − 1 and lines leave out their last pixel: the pictures and the
+// inverting ghosts depend on exactly these pixels.
+TEST_F(QtCanvasTest, ShapesAndLinesCoverTheExpectedPixels)
+{
+    canvas.SetPenColor(clBlack);
+    canvas.SetBrushColor(clRed);
+    canvas.Rectangle(10, 10, 20, 16);
+    EXPECT_EQ(At(10, 10), 0x000000u);
+    EXPECT_EQ(At(19, 15), 0x000000u);
+    EXPECT_EQ(At(20, 15), 0xFFFFFFu);
+    EXPECT_EQ(At(19, 16), 0xFFFFFFu);
+    EXPECT_EQ(At(15, 12), 0xFF0000u);
+
+    canvas.FillRect(30, 10, 34, 12);
+    canvas.Release();
+    EXPECT_EQ(test::CountPixels(image.copy(28, 8, 10, 6), qRgb(255, 0, 0)), 4 * 2);
+
+    canvas.MoveTo(40, 40);
+    canvas.LineTo(50, 40);
+    EXPECT_EQ(At(40, 40), 0x000000u);
+    EXPECT_EQ(At(49, 40), 0x000000u);
+    EXPECT_EQ(At(50, 40), 0xFFFFFFu);
+
+    canvas.SetBrushClear(true);
+    canvas.Ellipse(60, 60, 80, 80);
+    EXPECT_EQ(At(70, 60), 0x000000u);
+    EXPECT_EQ(At(70, 79), 0x000000u);
+    EXPECT_EQ(At(70, 70), 0xFFFFFFu) << "a hollow brush leaves the inside alone";
+}
+
+TEST_F(QtCanvasTest, OriginMovesNetPixelsOntoTheImage)
+{
+    canvas.SetOrigin({ 100, 50 });
+    canvas.SetPixel(105, 57, clBlue);
+    canvas.SetPixel(99, 57, clBlue); // left of the image: dropped
+    EXPECT_EQ(At(5, 7), 0x0000FFu);
+    EXPECT_EQ(test::CountPixels(image, qRgb(0, 0, 255)), 1);
+
+    // Patterns are anchored at net pixel (0, 0), so a grid tile stays on the grid when scrolling.
+    TBrushPattern dot { 0x80, 0, 0, 0, 0, 0, 0, 0 };
+    canvas.SetBrushPattern(dot, clBlack, clWhite);
+    canvas.FillRect(100, 50, 140, 90);
+    EXPECT_EQ(At(104 - 100, 56 - 50), 0x000000u);
+    EXPECT_EQ(At(112 - 100, 64 - 50), 0x000000u);
+    EXPECT_EQ(At(105 - 100, 56 - 50), 0xFFFFFFu);
+}
+
+TEST_F(QtCanvasTest, ColourReferencesMapToRgbAndPaletteRoles)
+{
+    QPalette palette;
+    palette.setColor(QPalette::Base, QColor(1, 2, 3));
+    palette.setColor(QPalette::Button, QColor(4, 5, 6));
+    palette.setColor(QPalette::Dark, QColor(7, 8, 9));
+    palette.setColor(QPalette::Light, QColor(10, 11, 12));
+    EXPECT_EQ(QtCanvas::ToQColor(SystemColor(5), palette), QColor(1, 2, 3));
+    EXPECT_EQ(QtCanvas::ToQColor(SystemColor(15), palette), QColor(4, 5, 6));
+    EXPECT_EQ(QtCanvas::ToQColor(SystemColor(16), palette), QColor(7, 8, 9));
+    EXPECT_EQ(QtCanvas::ToQColor(SystemColor(20), palette), QColor(10, 11, 12));
+    EXPECT_EQ(QtCanvas::ToQColor(RGB(255, 128, 0), palette), QColor(255, 128, 0));
+    EXPECT_EQ(QtCanvas::ToQColor(0x02FF8080u, palette), QColor(128, 128, 255));
+}
+
+TEST_F(QtCanvasTest, FocusRectangleDrawnTwiceVanishes)
+{
+    canvas.SetBrushColor(clRed);
+    canvas.FillRect(0, 0, 60, 60);
+    canvas.Release();
+    const QImage before = image.copy();
+    canvas.DrawFocusRect(10, 10, 50, 40);
+    EXPECT_EQ(test::CountPixels(image, qRgb(0, 255, 255)), (40 + 30) * 2 / 2 - 2);
+    canvas.DrawFocusRect(10, 10, 50, 40);
+    EXPECT_EQ(image, before);
+}
+
+// The dragged-object ghost of every class and painter, drawn over other objects, must give
+// back exactly the pixels it changed.
+TEST_F(QtCanvasTest, GhostDrawnTwiceLeavesThePictureUnchanged)
+{
+    auto p = doc.Add<TPosition>();
+    p->Place(24, 40, "L1");
+    p->FillColor = clGreen;
+    auto t = doc.Add<TTransition>();
+    t->Place(40, 32, "Z12");
+    t->FillColor = RGB(200, 100, 0);
+    auto a = test::AddArc(doc, 0, 56, 120, 56, true);
+    auto v = test::AddArc(doc, 64, 128, 64, 16, true);
+    for (std::size_t i = 0; i < doc.Count(); ++i)
+        doc.Object(i)->Draw();
+    for (TDrawingObject *obj :
+        { static_cast<TDrawingObject *>(p.get()), static_cast<TDrawingObject *>(t.get()),
+            static_cast<TDrawingObject *>(a.get()), static_cast<TDrawingObject *>(v.get()) })
+        for (bool outlined : { false, true }) {
+            SCOPED_TRACE(testing::Message() << obj->ClassName() << " outlined " << outlined);
+            obj->isOutLined(outlined);
+            obj->Mode = omDragged;
+            canvas.Release();
+            const QImage before = image.copy();
+            obj->Draw();
+            canvas.Release();
+            EXPECT_NE(image, before) << "the ghost shows";
+            obj->Draw();
+            canvas.Release();
+            EXPECT_EQ(image, before);
+            obj->Mode = omNormal;
+        }
+}
+
+TEST_F(QtCanvasTest, LabelsVanishAtLabelHide)
+{
+    auto p = doc.Add<TPosition>();
+    p->Place(40, 64, "L12");
+    auto labelArea = [&] {
+        canvas.Release();
+        return image.copy(0, 0, image.width(), 64); // everything above the position
+    };
+    p->Draw();
+    EXPECT_GT(test::CountPixels(labelArea(), qRgb(0, 0, 0)), 20);
+
+    image.fill(Qt::white);
+    Globals().LabelHide = Globals().Fnsize;
+    p->Draw();
+    EXPECT_EQ(test::CountPixels(labelArea(), qRgb(255, 255, 255)), image.width() * 64);
+}
+
+} // namespace
+} // namespace morvane
