@@ -25,7 +25,7 @@ namespace morvane::cli {
 
 namespace {
 
-// The output could not be created (sysexits' EX_CANTCREAT).
+// The output could not be created.
 constexpr int kExitCannotWrite = kExitBadInput; // as convert, xml and latex do
 constexpr const char *kName = "render";
 
