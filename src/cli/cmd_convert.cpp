@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// morvane-cli convert IN OUT: reads a net (.vgn or .gn) and writes it in this program's layout.
+#include "command.h"
+#include "net_io.h"
+
+#include "format/net_writer.h"
+
+#include <iostream>
+
+namespace morvane::cli {
+
+namespace {
+
+int RunConvert(const std::vector<std::string> &args)
+{
+    if (args.size() != 2)
+        return UsageError("convert", "convert takes an input and an output file");
+    TLoadedNet loaded;
+    const TLoadOutcome outcome = LoadNet(args[0], loaded, std::cerr);
+    if (outcome.Status == TLoadStatus::Unreadable) {
+        std::cerr << "morvane-cli: " << outcome.Message << '\n';
+        return kExitBadInput;
+    }
+    if (outcome.Status == TLoadStatus::Corrupted) {
+        // Converting half a net would pass the damage on silently.
+        std::cerr << outcome.Message << '\n';
+        return kExitBadInput;
+    }
+    const std::string error = SaveNetFile(args[1], loaded.Net());
+    if (!error.empty()) {
+        std::cerr << "morvane-cli: " << error << '\n';
+        return kExitBadInput;
+    }
+    return kExitOk;
+}
+
+const CommandRegistrar registrar("convert", "convert IN OUT",
+    "Reads a net file and writes it anew; nothing is written when "
+    "the input cannot be read whole.",
+    RunConvert);
+
+} // namespace
+} // namespace morvane::cli

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+// Writes `bytes` to a temporary file beside `path`, flushes it to the disk and renames it over
+// `path`: an existing file is either replaced whole or left as it was, never emptied or cut short.
+// An existing file's permissions are kept. Returns an empty text on success, else a message
+// naming the file and the system's reason.
+std::string WriteFileAtomically(const std::string &path, std::string_view bytes);
+
+} // namespace morvane

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#include "format/post_read.h"
+
+#include "model/drawing_objects.h"
+
+namespace morvane {
+
+void RunPostReadSteps(TDrawingObjects &net)
+{
+    net.RelinkIndexes();
+    net.RebuildConnections();
+}
+
+} // namespace morvane
