@@ -48,10 +48,10 @@ TEST_F(LaTeXExportTest, SchemeSplitsLabelsAtTheFirstDigitAndPointsArcsUpTheY)
     test::AddNode<TTransition>(doc, 120, 40, "Z3a");
     test::AddNode<TPosition>(doc, 40, 120, "Pos12");
     test::AddNode<TPosition>(doc, 80, 48, "abc");
-    test::AddArc(doc, 250, 100, 200, 100); // leftwards, in open space
-    test::AddArc(doc, 56, 40, 56, 130); // down the page into Pos12: an arrow
-    test::AddArc(doc, 300, 90, 300, 30); // up the page
-    test::AddArc(doc, 400, 40, 430, 70); // slanted: its vertical extent is its length
+    test::AddLaTeXArc(doc, 250, 100, 200, 100); // leftwards, in open space
+    test::AddLaTeXArc(doc, 56, 40, 56, 130); // down the page into Pos12: an arrow
+    test::AddLaTeXArc(doc, 300, 90, 300, 30); // up the page
+    test::AddLaTeXArc(doc, 400, 40, 430, 70); // slanted: its vertical extent is its length
     const auto lines = Compose(doc, lpScheme);
     EXPECT_THAT(Between(lines, "%Transitions description", "%Places description"),
         ElementsAre("\\put(120,180){\\makebox(0,0)[lc]{$Z_{3a}$}}",
@@ -72,8 +72,8 @@ TEST_F(LaTeXExportTest, ConverterScalesCoordinatesAndLengthsButShiftsOnlyCoordin
     AdjustZoom() = TAdjustZoom { 10, 50, 2, 1, 1, 1 };
     TDrawingObjects doc(nullptr, nullptr, nullptr);
     test::AddNode<TPosition>(doc, 40, 48, "L1");
-    test::AddArc(doc, 72, 64, 76, 64);
-    test::AddArc(doc, 76, 64, 76, 100);
+    test::AddLaTeXArc(doc, 72, 64, 76, 64);
+    test::AddLaTeXArc(doc, 76, 64, 76, 100);
     const auto lines = Compose(doc, lpScheme, 200, 90, 70);
     EXPECT_THAT(lines, ::testing::Contains("\\begin{picture}(90,70)")); // written as given
     EXPECT_THAT(Between(lines, "%Places description", "\\end{picture} \\normalsize"),
@@ -107,9 +107,9 @@ TEST_F(LaTeXExportTest, FormalDescriptionUsesTheRebuiltIndexes)
     test::AddNode<TTransition>(doc, 400, 120, "Z2");
     test::AddNode<TPosition>(doc, 280, 120, "abc");
     test::AddNode<TPosition>(doc, 280, 200, "Pos12");
-    test::AddArc(doc, 192, 136, 280, 136);
-    test::AddArc(doc, 192, 190, 280, 216);
-    test::AddArc(doc, 312, 136, 400, 136);
+    test::AddLaTeXArc(doc, 192, 136, 280, 136);
+    test::AddLaTeXArc(doc, 192, 190, 280, 216);
+    test::AddLaTeXArc(doc, 312, 136, 400, 136);
     EXPECT_THAT(Between(Compose(doc, lpFormal), "\\linethickness{0.04pt}", "\\end{document}"),
         ElementsAre("% first", "% second", "% third",
             "$$Z_{7b} = \\langle \\{\\},\\{abc_{},Pos_{12}\\}\\rangle, $$", "$$",
@@ -147,7 +147,7 @@ TEST_F(LaTeXExportTest, PdfLaTeXCompilesBothKindsOfDocument)
     test::BuildSmallNet(doc);
     test::AddNode<TPosition>(doc, 280, 40, "abc");
     test::AddNode<TTransition>(doc, 400, 40, "Z2"); // no inputs, no outputs
-    test::AddArc(doc, 312, 56, 320, 56); // shorter than the left margin
+    test::AddLaTeXArc(doc, 312, 56, 320, 56); // shorter than the left margin
     doc.Transitions().front()->Description = "two\nlines";
     AdjustZoom().XOrigin = AdjustZoom().YOrigin = 10;
     for (const std::int32_t options :

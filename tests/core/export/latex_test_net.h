@@ -31,7 +31,9 @@ protected:
     void TearDown() override { SetUp(); }
 };
 
-inline TArc *AddArc(
+// Named apart from the format tests' AddArc, which returns a shared pointer: one name with two
+// return types in one test program is an ODR violation.
+inline TArc *AddLaTeXArc(
     TDrawingObjects &doc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
     auto arc = doc.Add<TArc>();
@@ -59,11 +61,11 @@ inline void BuildSmallNet(TDrawingObjects &doc)
     AddNode<TPosition>(doc, 40, 120, "L1");
     AddNode<TPosition>(doc, 40, 232, "L2");
     AddNode<TPosition>(doc, 280, 144, "L3");
-    AddArc(doc, 72, 136, 160, 136);
-    AddArc(doc, 72, 248, 120, 248);
-    AddArc(doc, 120, 248, 120, 184);
-    AddArc(doc, 120, 184, 160, 184);
-    AddArc(doc, 192, 160, 280, 160);
+    AddLaTeXArc(doc, 72, 136, 160, 136);
+    AddLaTeXArc(doc, 72, 248, 120, 248);
+    AddLaTeXArc(doc, 120, 248, 120, 184);
+    AddLaTeXArc(doc, 120, 184, 160, 184);
+    AddLaTeXArc(doc, 192, 160, 280, 160);
 }
 
 inline std::string ReadFile(const std::filesystem::path &path)
