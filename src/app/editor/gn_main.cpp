@@ -1,0 +1,1159 @@
+// SPDX-License-Identifier: MIT
+#include "gn_main.h"
+
+#include "dialogs/error_message.h"
+#include "dialogs/export_options.h"
+#include "dialogs/net_properties.h"
+#include "dialogs/options_dialog.h"
+#include "editor_modes.h"
+#include "file_names.h"
+#include "logo.h"
+#include "message_list_box.h"
+#include "mode_panel.h"
+#include "net_window.h"
+#include "program.h"
+#include "properties_inspector.h"
+#include "resources.h"
+#include "toolbar_strip.h"
+
+#include "common/adjust_zoom.h"
+#include "export/xml_export.h"
+#include "format/net_reader.h"
+#include "format/net_writer.h"
+#include "format/post_read.h"
+#include "options/display_globals.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace morvane {
+
+namespace {
+
+constexpr const char *kNetFilter = "Visual Generalized Nets (*.vgn);;Generalized Nets (*.gn)";
+
+struct TModeLook
+{
+    std::uint16_t Mode;
+    const char *Name;
+    int Glyph;
+};
+
+// Modes that show a name and a glyph in the status bar; the others leave both as they were.
+constexpr TModeLook kModeLooks[] = {
+    { mdEdit, "Edit mode", resources::giEdit },
+    { mdDragEdit, "Drag edit mode", resources::giDragEdit },
+    { mdSimulation, "Simulation mode", resources::giEdit },
+    { mdPlacePosition, "Place position", resources::giPlacePosition },
+    { mdPlaceTransition, "Place transition", resources::giPlaceTransition },
+    { mdPlaceArc, "Place arc", resources::giPlaceArc },
+    { mdLeftTransition, "Transition wizard", resources::giLeftTransition },
+    { mdTransitionWizard, "Transition wizard", resources::giTransitionWizard },
+    { mdRightTransition, "Transition wizard", resources::giRightTransition },
+    { mdArcWizard, "Arc wizard", resources::giAutorouteArc },
+};
+
+TNet *NetIn(QMdiSubWindow *sub)
+{
+    return sub ? qobject_cast<TNet *>(sub->widget()) : nullptr;
+}
+
+} // namespace
+
+TGN::TGN(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName("GN");
+    setWindowTitle("MORVANE");
+    QFont formFont("Courier New");
+    formFont.setPixelSize(11);
+    setFont(formFont);
+    menuBar()->setFont(QApplication::font());
+    resize(593, 424);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - frameGeometry().center());
+
+    resources::RegisterCursor(crPosition, "POSITION");
+    resources::RegisterCursor(crTransition, "TRANSITION");
+    resources::RegisterCursor(crTransWizard, "TRANSWIZARD");
+    resources::RegisterCursor(crRTransWizard, "RTRANSWIZARD");
+    resources::RegisterCursor(crLTransWizard, "LTRANSWIZARD");
+    m_modeGlyph = QImage(resources::kGlyphSize, resources::kGlyphSize, QImage::Format_ARGB32);
+    m_modeGlyph.fill(palette().color(QPalette::Button));
+
+    // Central area: the net windows above the message panel, the inspector on the right.
+    m_mdi = new QMdiArea;
+    m_mdi->setObjectName("MdiArea");
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->viewport()->setMouseTracking(true);
+    m_mdi->viewport()->installEventFilter(this);
+    m_messages = new TMessageListBox;
+    auto *pMessage = new QWidget;
+    pMessage->setObjectName("pMessage");
+    auto *messageLayout = new QVBoxLayout(pMessage);
+    messageLayout->setContentsMargins(0, 0, 0, 0);
+    messageLayout->addWidget(m_messages);
+    m_messageSplitter = new QSplitter(Qt::Vertical);
+    m_messageSplitter->setObjectName("Splitter");
+    m_messageSplitter->setHandleWidth(3);
+    m_messageSplitter->setChildrenCollapsible(false);
+    m_messageSplitter->addWidget(m_mdi);
+    m_messageSplitter->addWidget(pMessage);
+    m_messageSplitter->setStretchFactor(0, 1);
+    m_messageSplitter->setStretchFactor(1, 0);
+    pMessage->setMinimumHeight(1);
+    pMessage->hide();
+
+    m_inspector = new TPropertiesInspector;
+    m_inspectorSplitter = new QSplitter(Qt::Horizontal);
+    m_inspectorSplitter->setObjectName("Splitter1");
+    m_inspectorSplitter->addWidget(m_messageSplitter);
+    m_inspectorSplitter->addWidget(m_inspector);
+    m_inspectorSplitter->setStretchFactor(0, 1);
+    m_inspectorSplitter->setStretchFactor(1, 0);
+    m_inspectorSplitter->setSizes({ width() - 153, 153 });
+    m_toolbars = new TToolbarStrip;
+    m_toolbars->setObjectName("cbToolbars");
+    auto *central = new QWidget;
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    centralLayout->addWidget(m_toolbars);
+    centralLayout->addWidget(m_inspectorSplitter, 1);
+    setCentralWidget(central);
+
+    m_clipObjects = std::make_unique<TDrawingObjects>(nullptr, &m_messages->Messages(), nullptr);
+
+    m_openDialog = new QFileDialog(this, "Open");
+    m_openDialog->setObjectName("OpenDialog");
+    m_openDialog->setNameFilter(kNetFilter);
+    m_openDialog->setFileMode(QFileDialog::ExistingFile);
+    m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    m_openDialog->setOption(QFileDialog::DontUseNativeDialog);
+    m_saveDialog = new QFileDialog(this, "Save As");
+    m_saveDialog->setObjectName("SaveDialog");
+    m_saveDialog->setNameFilter(kNetFilter);
+    m_saveDialog->setDefaultSuffix("vgn");
+    m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
+    m_saveDialog->setOption(QFileDialog::DontUseNativeDialog);
+
+    CreateMenus();
+    CreateToolbars();
+    CreateStatusBar();
+
+    // Activation: a net window that becomes the active one (not one that merely gets the focus
+    // back when the program does).
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+        TNet *net = NetIn(sub);
+        if (!net || net == m_lastActive)
+            return;
+        m_lastActive = net;
+        net->Activate();
+    });
+    connect(m_messages, &QListWidget::itemDoubleClicked, this, [this] { NavigateToMessage(); });
+
+    MenuStatus(false);
+    AdjustZoom() = TAdjustZoom {};
+    const TFontSpec labelFont { "Courier New", 8 };
+    Globals().PositionFont = labelFont;
+    Globals().TransitionFont = labelFont;
+}
+
+TGN::~TGN()
+{
+    // Net windows first: they reach into the clipboard and the message list as they go.
+    m_closing = true;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        delete sub;
+    m_clipObjects->Clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Construction of menus, tool bars and status bar
+
+QAction *TGN::MenuItem(QMenu *menu, const char *name, const QString &caption,
+    const QKeySequence &shortcut, void (TGN::*handler)(), int glyph)
+{
+    auto *action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    if (glyph >= 0)
+        action->setIcon(resources::GlyphPixmap(glyph));
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return action;
+}
+
+QAction *TGN::ModeItem(QMenu *menu, const char *name, const QString &caption,
+    const QKeySequence &shortcut, std::uint16_t mode, int glyph)
+{
+    auto *action = MenuItem(menu, name, caption, shortcut, nullptr, glyph);
+    connect(action, &QAction::triggered, this, [this, mode] { SetMode(mode); });
+    return action;
+}
+
+void TGN::CreateMenus()
+{
+    using namespace resources;
+    using K = QKeySequence;
+    QMenuBar *bar = menuBar();
+
+    QMenu *file = bar->addMenu("&File");
+    file->setObjectName("mFile");
+    MenuItem(file, "miNew", "&New...", K(Qt::CTRL | Qt::Key_N), &TGN::miNewClick, giNew);
+    MenuItem(file, "miOpen", "&Open...", K(Qt::CTRL | Qt::Key_O), &TGN::miOpenClick, giOpen);
+    MenuItem(file, "miOpenAs", "Open As...", {}, &TGN::miOpenAsClick);
+    m_reopenMenu = file->addMenu("&Reopen");
+    m_reopenMenu->setObjectName("miReopen");
+    MenuItem(file, "miImport", "&Import...", K(Qt::CTRL | Qt::Key_I), nullptr, giImport);
+    MenuItem(file, "miSave", "&Save...", K(Qt::CTRL | Qt::Key_S), &TGN::miSaveClick, giSave);
+    MenuItem(file, "miSaveAs", "Save As...", {}, &TGN::miSaveAsClick);
+    MenuItem(file, "miClose", "&Close", K(Qt::CTRL | Qt::Key_F3), &TGN::miCloseClick, giClose);
+    file->addSeparator();
+    MenuItem(file, "miExport", "&Export...", {}, &TGN::miExportClick, giExport);
+    file->addSeparator();
+    MenuItem(file, "miPrintPreview", "Print Pre&view", {}, nullptr, giPrintPreview);
+    MenuItem(file, "miPrint", "&Print...", K(Qt::CTRL | Qt::Key_P), nullptr, giPrint);
+    file->addSeparator();
+    MenuItem(file, "miExit", "E&xit", K(Qt::ALT | Qt::Key_F4), &TGN::miExitClick);
+
+    m_editMenu = bar->addMenu("&Edit");
+    m_editMenu->setObjectName("mEdit");
+    QMenu *edit = m_editMenu;
+    MenuItem(edit, "miUndo", "&Undo", K(Qt::ALT | Qt::Key_Backspace), &TGN::miUndoClick, giUndo);
+    MenuItem(edit, "miRedo", "&Redo", K(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace), &TGN::miRedoClick,
+        giRedo);
+    edit->addSeparator();
+    QMenu *arc = edit->addMenu("&Arc");
+    arc->setObjectName("miArc");
+    MenuItem(arc, "miRewire", "Re&wire", K(Qt::CTRL | Qt::Key_W), &TGN::miRewireClick);
+    MenuItem(arc, "miRemoveFloating", "&Remove Floating", K(Qt::CTRL | Qt::Key_F),
+        &TGN::miRemoveFloatingClick);
+    MenuItem(arc, "miClearDisconnected", "&Clear Disconnected", K(Qt::SHIFT | Qt::Key_Delete),
+        &TGN::miClearDisconnectedClick);
+    QMenu *position = edit->addMenu("P&osition");
+    position->setObjectName("miPosition");
+    QMenu *relabel = position->addMenu("&Relabel");
+    relabel->setObjectName("miPositionRelabel");
+    // The two relabellers run the net properties dialog's position labeller, which arrives
+    // with that dialog.
+    MenuItem(relabel, "miByXY", "By &XY", K(Qt::SHIFT | Qt::Key_F6), nullptr);
+    MenuItem(relabel, "miByTransitions", "By &Transitions", K(Qt::SHIFT | Qt::Key_F7), nullptr);
+    MenuItem(position, "miPositionInitialize", "&Initialize", K(Qt::SHIFT | Qt::Key_F8), nullptr);
+    QMenu *transition = edit->addMenu("&Transition");
+    transition->setObjectName("miTransition");
+    MenuItem(transition, "miTransitionRelabel", "&Relabel", K(Qt::CTRL | Qt::Key_F6), nullptr);
+    MenuItem(
+        transition, "miTransitionInitialize", "&Initilaize", K(Qt::CTRL | Qt::Key_F8), nullptr);
+    QMenu *properties = edit->addMenu("Pr&operties");
+    properties->setObjectName("miProperties");
+    MenuItem(properties, "miSelectedObject", "&Selected Object", K(Qt::Key_Space), nullptr);
+    MenuItem(properties, "miGeneralizedNet", "&Generalized Net", K(Qt::CTRL | Qt::Key_Space),
+        &TGN::miGeneralizedNetClick);
+    edit->addSeparator();
+    MenuItem(edit, "miCheckTopology", "&Check Topology", K(Qt::Key_F11), &TGN::CheckTopology);
+    edit->addSeparator();
+    ModeItem(edit, "miDragEdit", "Drag ed&it", K(Qt::CTRL | Qt::Key_D), mdDragEdit, giDragEdit);
+    ModeItem(edit, "miEdit", "&Edit", K(Qt::CTRL | Qt::Key_E), mdEdit, giEdit);
+    ModeItem(edit, "miCut", "Cu&t", K(Qt::CTRL | Qt::Key_X), mdCut, giCut);
+    ModeItem(edit, "miCopy", "&Copy", K(Qt::CTRL | Qt::Key_C), mdCopy, giCopy);
+    ModeItem(edit, "miPaste", "&Paste", K(Qt::CTRL | Qt::Key_V), mdPaste, giPaste);
+    ModeItem(edit, "miDelete", "&Delete", K(Qt::Key_Delete), mdDelete);
+
+    m_viewMenu = bar->addMenu("&View");
+    m_viewMenu->setObjectName("mView");
+    QMenu *view = m_viewMenu;
+    QMenu *zoom = view->addMenu("&Zoom");
+    zoom->setObjectName("miZoom");
+    MenuItem(zoom, "miZoomIn", "&In", {}, &TGN::miZoomInClick, giZoomIn);
+    MenuItem(zoom, "miZoomOut", "&Out", {}, &TGN::miZoomOutClick, giZoomOut);
+    MenuItem(zoom, "miZoomNo", "&No", K(Qt::SHIFT | Qt::CTRL | Qt::Key_N), &TGN::miZoomNoClick);
+    MenuItem(zoom, "miBestFit", "&Best fit", K(Qt::CTRL | Qt::Key_B), &TGN::miBestFitClick);
+    MenuItem(view, "miRedraw", "&Redraw", K(Qt::Key_F5), &TGN::miRedrawClick, giRedraw);
+    view->addSeparator();
+    for (auto [name, caption, handler, checked] :
+        { std::tuple { "miToolbar", "Toolbar", &TGN::miToolbarClick, true },
+            std::tuple { "miStatusLine", "&Status Line", &TGN::miStatusLineClick, true },
+            std::tuple { "miMessages", "Messages", &TGN::miMessagesClick, false } }) {
+        QAction *a = MenuItem(view, name, caption, {}, nullptr);
+        a->setCheckable(true);
+        a->setChecked(checked);
+        // The handlers toggle the check themselves.
+        connect(a, &QAction::triggered, this, [this, a, handler = handler] {
+            a->setChecked(!a->isChecked());
+            (this->*handler)();
+        });
+    }
+    MenuItem(view, "miEventTracer", "Event Tracer", {}, nullptr);
+
+    m_placeMenu = bar->addMenu("&Place");
+    m_placeMenu->setObjectName("mPlace");
+    QMenu *place = m_placeMenu;
+    ModeItem(place, "miPlaceTransition", "&Transition", K(Qt::Key_T), mdPlaceTransition,
+        giPlaceTransition);
+    ModeItem(place, "miPlacePosition", "&Position", K(Qt::Key_P), mdPlacePosition, giPlacePosition);
+    ModeItem(place, "miPlaceArc", "&Arc", K(Qt::Key_A), mdPlaceArc, giPlaceArc);
+    place->addSeparator();
+    for (auto [name, caption, key, glyph] :
+        { std::tuple { "miTransitionWizard", "Transition &Wizard", Qt::Key_T, giTransitionWizard },
+            std::tuple { "miLeftTransition", "&Left Transition", Qt::Key_L, giLeftTransition },
+            std::tuple {
+                "miRightTransition", "&Right Transition", Qt::Key_R, giRightTransition } }) {
+        QAction *a = MenuItem(place, name, caption, K(Qt::CTRL | key), nullptr, glyph);
+        connect(
+            a, &QAction::triggered, this, [this, a] { miTransitionWizardClick(a->objectName()); });
+    }
+    ModeItem(place, "miAutorouteArc", "Auto&route Arc", K(Qt::CTRL | Qt::Key_A), mdArcWizard,
+        giAutorouteArc);
+
+    QAction *options = bar->addAction("&Options");
+    options->setObjectName("miOptions");
+    connect(options, &QAction::triggered, this, &TGN::miOptionsClick);
+
+    m_windowMenu = bar->addMenu("&Window");
+    m_windowMenu->setObjectName("mWindow");
+    QMenu *tile = m_windowMenu->addMenu("&Tile");
+    tile->setObjectName("miTile");
+    MenuItem(tile, "miTileHorizontal", "&Horisontal", {}, &TGN::miTileHorizontalClick);
+    MenuItem(tile, "miTileVertical", "&Veritical", {}, &TGN::miTileVerticalClick);
+    MenuItem(m_windowMenu, "miCascade", "&Cascade", {}, &TGN::miCascadeClick);
+    MenuItem(m_windowMenu, "miArrangeAll", "&Arrange All", {}, &TGN::miArrangeAllClick);
+
+    QMenu *help = bar->addMenu("&Help");
+    help->setObjectName("mHelp");
+    MenuItem(help, "miIndex", "Index", {}, nullptr);
+    MenuItem(help, "miAbout", "&About", {}, &TGN::miAboutClick);
+}
+
+QAction *TGN::ToolButton(
+    QToolBar *bar, const char *name, const char *itemName, int glyph, const QString &hint)
+{
+    // A button of its own, not the menu's action: the undo buttons are enabled apart from the
+    // menu items, which stay enabled.
+    auto *action = bar->addAction(resources::GlyphPixmap(glyph), hint);
+    action->setObjectName(name);
+    action->setToolTip(hint);
+    connect(action, &QAction::triggered, this, [this, itemName] {
+        if (QAction *item = Action(itemName))
+            item->trigger();
+    });
+    return action;
+}
+
+void TGN::CreateToolbars()
+{
+    using namespace resources;
+    m_fileToolbar = new QToolBar("File");
+    m_fileToolbar->setObjectName("tbFileToolbar");
+    m_fileToolbar->setIconSize({ kGlyphSize, kGlyphSize });
+    ToolButton(m_fileToolbar, "tbNew", "miNew", giNew, "New");
+    ToolButton(m_fileToolbar, "tbOpen", "miOpen", giOpen, "Open");
+    ToolButton(m_fileToolbar, "tbSave", "miSave", giSave, "Save");
+    ToolButton(m_fileToolbar, "tbClose", "miClose", giClose, "Close");
+    m_fileToolbar->addSeparator();
+    ToolButton(m_fileToolbar, "tbImport", "miImport", giImport, "Import");
+    ToolButton(m_fileToolbar, "tbExport", "miExport", giExport, "Export");
+    m_fileToolbar->addSeparator();
+    ToolButton(m_fileToolbar, "tbPrintPreview", "miPrintPreview", giPrintPreview, "Print preview");
+    ToolButton(m_fileToolbar, "tbPrint", "miPrint", giPrint, "Print");
+
+    m_editToolbar = new QToolBar("Edit");
+    m_editToolbar->setObjectName("tbEditToolbar");
+    m_editToolbar->setIconSize({ kGlyphSize, kGlyphSize });
+    ToolButton(m_editToolbar, "tbEdit", "miEdit", giEdit, "Edit");
+    ToolButton(m_editToolbar, "tbCut", "miCut", giCut, "Cut");
+    ToolButton(m_editToolbar, "tbCopy", "miCopy", giCopy, "Copy");
+    ToolButton(m_editToolbar, "tbPaste", "miPaste", giPaste, "Paste");
+    m_editToolbar->addSeparator();
+    ToolButton(m_editToolbar, "tbUnDo", "miUndo", giUndo, "Undo");
+    ToolButton(m_editToolbar, "tbReDo", "miRedo", giRedo, "Redo");
+    m_editToolbar->addSeparator();
+    ToolButton(m_editToolbar, "tbZoomIn", "miZoomIn", giZoomIn, "Zoom in");
+    ToolButton(m_editToolbar, "tbZoomOut", "miZoomOut", giZoomOut, "Zoom out");
+    ToolButton(m_editToolbar, "tbRedraw", "miRedraw", giRedraw, "Redraw");
+    m_editToolbar->addSeparator();
+    ToolButton(
+        m_editToolbar, "tbPlacePosition", "miPlacePosition", giPlacePosition, "Place position");
+    ToolButton(m_editToolbar, "tbPlaceTransition", "miPlaceTransition", giPlaceTransition,
+        "Place transition");
+    ToolButton(m_editToolbar, "tbPlaceArc", "miPlaceArc", giPlaceArc, "Place arc");
+    m_editToolbar->addSeparator();
+    ToolButton(m_editToolbar, "tbDragEdit", "miDragEdit", giDragEdit, "Drag edit");
+    ToolButton(
+        m_editToolbar, "tbLeftTransition", "miLeftTransition", giLeftTransition, "Left transition");
+    ToolButton(m_editToolbar, "tbTransitionWizard", "miTransitionWizard", giTransitionWizard,
+        "Transition wizard");
+    ToolButton(m_editToolbar, "tbRightTransition", "miRightTransition", giRightTransition,
+        "Right transition");
+    ToolButton(m_editToolbar, "tbAutorouteArc", "miAutorouteArc", giAutorouteArc, "Autoroute arc");
+
+    m_toolbars->AddBand(m_fileToolbar);
+    m_toolbars->AddBand(m_editToolbar);
+}
+
+void TGN::CreateStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName("StatusBar");
+    // The longest mode name fits its 104 pixel panel beside the glyph.
+    QFont panelFont("Liberation Sans");
+    panelFont.setPixelSize(11);
+    bar->setFont(panelFont);
+    bar->setSizeGripEnabled(true);
+    m_modePanel = new TModePanel(*this, bar);
+    bar->addWidget(m_modePanel);
+    const int widths[] = { 0, 60, 60, 124, 60 };
+    for (int i = 1; i < 5; ++i) {
+        m_panels[i] = new QLabel(bar);
+        m_panels[i]->setObjectName(QString("StatusPanel%1").arg(i));
+        m_panels[i]->setFixedWidth(widths[i]);
+        if (i == 3)
+            m_panels[i]->setAlignment(Qt::AlignCenter);
+        if (i >= 3)
+            m_panels[i]->setFrameShape(QFrame::NoFrame);
+        bar->addWidget(m_panels[i]);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Modes, menus, status bar
+
+void TGN::SetMode(std::uint16_t mode)
+{
+    TNet *net = ActiveNet();
+    if (!net)
+        return;
+    try {
+        net->LeaveMode();
+    } catch (const std::exception &e) {
+        // The mode changes all the same; the failed action is reported below.
+        m_editorMode = mode;
+        ReportFailure(QString::fromStdString(e.what()));
+    }
+    m_editorMode = mode;
+    for (const TModeLook &look : kModeLooks) {
+        if (look.Mode != mode)
+            continue;
+        QImage fresh(resources::kGlyphSize, resources::kGlyphSize, QImage::Format_ARGB32);
+        fresh.fill(Qt::transparent);
+        {
+            QPainter p(&fresh);
+            p.drawImage(0, 0, resources::Glyph(look.Glyph));
+        }
+        // The colour at (0, 0) is the glyph's background: it takes the button face.
+        const QRgb background = fresh.pixel(0, 0);
+        for (int y = 0; y < fresh.height(); ++y)
+            for (int x = 0; x < fresh.width(); ++x)
+                if (fresh.pixel(x, y) == background)
+                    fresh.setPixel(x, y, qRgba(0, 0, 0, 0));
+        m_modeGlyph.fill(palette().color(QPalette::Button));
+        QPainter(&m_modeGlyph).drawImage(0, 0, fresh);
+        m_modeName = look.Name;
+        break;
+    }
+    m_modePanel->update();
+    net->EnterMode();
+}
+
+void TGN::DrawModePanel(QPainter &p, const QRect &r) const
+{
+    p.fillRect(r, palette().color(QPalette::Window));
+    p.drawImage(r.left(), r.top(), m_modeGlyph);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.setFont(statusBar()->font());
+    p.drawText(
+        QPoint(r.left() + m_modeGlyph.width(), r.top() + 1 + p.fontMetrics().ascent()), m_modeName);
+}
+
+void TGN::MenuStatus(bool on)
+{
+    for (QMenu *menu : { m_editMenu, m_viewMenu, m_placeMenu, m_windowMenu })
+        menu->menuAction()->setVisible(on);
+    m_fileToolbar->setVisible(true);
+    m_editToolbar->setEnabled(on);
+    for (QAction *a : m_editToolbar->actions())
+        a->setEnabled(on);
+    for (const char *name : { "miPrintPreview", "tbPrintPreview", "miPrint", "tbPrint", "miSave",
+             "tbSave", "miClose", "tbClose", "miImport", "tbImport", "miExport", "tbExport" })
+        if (QAction *a = Action(name))
+            a->setEnabled(on);
+    // Enabling every button above must not offer an undo the net cannot do.
+    if (on)
+        UpdateUndoButtons();
+}
+
+void TGN::UpdateUndoButtons()
+{
+    TNet *net = ActiveNet();
+    Action("tbUnDo")->setEnabled(net && net->Net().CanUndo());
+    Action("tbReDo")->setEnabled(net && net->Net().CanRedo());
+}
+
+void TGN::SetStatusPanel(int index, const QString &text)
+{
+    if (index >= 1 && index < 5)
+        m_panels[index]->setText(text);
+    else if (index == 0)
+        m_modePanel->update();
+}
+
+QString TGN::StatusPanel(int index) const
+{
+    if (index >= 1 && index < 5)
+        return m_panels[index]->text();
+    return m_modeName;
+}
+
+QAction *TGN::Action(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+QWidget *TGN::MessagePanel() const
+{
+    return m_messageSplitter->widget(1);
+}
+
+TMessageList &TGN::Messages()
+{
+    return m_messages->Messages();
+}
+
+void TGN::ShowMessagePanel()
+{
+    m_messages->Sync();
+    QWidget *panel = MessagePanel();
+    if (!panel->isVisible()) {
+        panel->show();
+        // The panel opens at its designed height, the net windows keep the rest.
+        const int total = m_messageSplitter->height();
+        m_messageSplitter->setSizes({ std::max(0, total - 36 - 3), 36 });
+    }
+    Action("miMessages")->setChecked(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Net windows
+
+TNet *TGN::ActiveNet() const
+{
+    if (TNet *net = NetIn(m_mdi->currentSubWindow()))
+        return net;
+    // Without an active application the current window is not reported: take the topmost.
+    const auto list = m_mdi->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = list.rbegin(); it != list.rend(); ++it)
+        if (TNet *net = NetIn(*it))
+            return net;
+    return nullptr;
+}
+
+std::vector<TNet *> TGN::NetWindows() const
+{
+    std::vector<TNet *> nets;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        if (TNet *net = NetIn(sub))
+            nets.push_back(net);
+    return nets;
+}
+
+TNet *TGN::NetOf(const TDrawingObject *obj) const
+{
+    if (!obj)
+        return nullptr;
+    for (TNet *net : NetWindows())
+        if (net->Net().Owns(obj))
+            return net;
+    return nullptr;
+}
+
+TNet *TGN::CreateNetWindow()
+{
+    auto *net = new TNet(*this);
+    QMdiSubWindow *sub = m_mdi->addSubWindow(net);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(resources::GlyphPixmap(resources::giPlaceTransition));
+    sub->installEventFilter(this);
+    sub->showMaximized();
+    m_mdi->setActiveSubWindow(sub);
+    net->setFocus();
+    return net;
+}
+
+void TGN::NetWindowClosing(TNet *net)
+{
+    m_messages->Clear();
+    if (NetWindows().size() == 1) {
+        MenuStatus(false);
+        SetMode(mdNone);
+        SetStatusPanel(1, {});
+        SetStatusPanel(2, {});
+        statusBar()->update();
+    }
+    if (m_lastActive == net)
+        m_lastActive = nullptr;
+}
+
+TNet *TGN::NewNet()
+{
+    TNet *net = CreateNetWindow();
+    net->SetxPgSize(Globals().xPageSize);
+    net->SetyPgSize(Globals().yPageSize);
+    net->SetFileName({});
+    net->setWindowTitle(QString("Noname%1.vgn").arg(NetWindows().size()));
+    MenuStatus(true);
+    return net;
+}
+
+TNet *TGN::OpenNet(const QString &path)
+{
+    TNet *net = CreateNetWindow();
+    net->SetxPgSize(Globals().xPageSize);
+    net->SetyPgSize(Globals().yPageSize);
+    net->SetFileName(FileNameOf(path));
+    m_messages->Clear();
+    const TReadResult result = ReadNetFile(
+        path.toStdString(), net->Net(), [this](const std::string &text, std::size_t offset) {
+            Messages().Add(FormatRootError(text, offset));
+        });
+    if (result.Status == TReadStatus::OpenFailed) {
+        // The window stays, empty; it can be saved or closed like a new one.
+        MenuStatus(true);
+        ReportFailure(QString("Cannot open file \"%1\". %2")
+                          .arg(path, QString::fromStdString(result.Reason)));
+        return net;
+    }
+    if (result.Status == TReadStatus::Fatal && Program().ErrorMessage)
+        Program().ErrorMessage->ShowError("Corrupted file", {});
+    if (!Messages().Empty())
+        ShowMessagePanel();
+    net->Zoom(0, true);
+    RunPostReadSteps(net->Net());
+    MenuStatus(true);
+    SetMode(mdEdit);
+    return net;
+}
+
+bool TGN::SaveNetAs(TNet &net, const QString &path)
+{
+    net.SetFileName(FileNameOf(path));
+    try {
+        TXMLExport(net.Net(), (net.FileName() + ".xml").toStdString()).Save();
+    } catch (const std::exception &e) {
+        ReportFailure(QString::fromStdString(e.what()));
+        return false;
+    }
+    const std::string error = SaveNetFile(path.toStdString(), net.Net());
+    if (!error.empty()) {
+        ReportFailure(QString::fromStdString(error));
+        return false;
+    }
+    AddToReopen(path);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reopen history
+
+void TGN::AddToReopen(const QString &path)
+{
+    // Most recent first, each file once, at most HistoryDepth files: a file opened again moves
+    // to the top, and a new file pushes the oldest out.
+    for (int i = 0; i < m_reopenList.size(); ++i)
+        if (m_reopenList[i].compare(path, Qt::CaseInsensitive) == 0) {
+            m_reopenList.removeAt(i);
+            break;
+        }
+    m_reopenList.prepend(path);
+    while (m_reopenList.size() > HistoryDepth)
+        m_reopenList.removeLast();
+    RebuildReopenMenu();
+}
+
+void TGN::AddToReopen(const std::string &path)
+{
+    AddToReopen(QString::fromStdString(path));
+}
+
+void TGN::RebuildReopenMenu()
+{
+    m_reopenMenu->clear();
+    for (int i = 0; i < m_reopenList.size(); ++i) {
+        QAction *item = m_reopenMenu->addAction(QString("&%1 %2").arg(i + 1).arg(m_reopenList[i]));
+        item->setObjectName(QString("miReopen%1").arg(i));
+        connect(item, &QAction::triggered, this, [this, i] {
+            if (i < m_reopenList.size())
+                OpenNet(m_reopenList[i]);
+        });
+    }
+}
+
+std::vector<std::string> TGN::ReopenEntries() const
+{
+    std::vector<std::string> entries;
+    for (const QString &path : m_reopenList)
+        entries.push_back(path.toStdString());
+    return entries;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Topology messages
+
+void TGN::CheckTopology()
+{
+    TNet *net = ActiveNet();
+    if (!net)
+        return;
+    SetMode(mdNone);
+    net->EditState = esNone;
+    net->Net().CheckTopology();
+    // The splitter's handle sits right above the panel.
+    ShowMessagePanel();
+}
+
+void TGN::NavigateToMessage()
+{
+    bool recheck = false;
+    std::shared_ptr<TDrawingObject> obj;
+    TNet *target = nullptr;
+    for (int row = 0; row < m_messages->count() && std::size_t(row) < Messages().Count(); ++row) {
+        if (!m_messages->item(row)->isSelected())
+            continue;
+        auto o = Messages()[std::size_t(row)].Object.lock();
+        // A line about a deleted object, or one of a closed window, leads nowhere.
+        if (TNet *net = NetOf(o.get())) {
+            obj = std::move(o);
+            target = net;
+            break;
+        }
+        recheck = true;
+    }
+    if (!obj) {
+        if (recheck)
+            CheckTopology();
+        return;
+    }
+    if (target != ActiveNet()) {
+        for (QMdiSubWindow *sub : m_mdi->subWindowList())
+            if (NetIn(sub) == target)
+                m_mdi->setActiveSubWindow(sub);
+    }
+    TNet &w = *target;
+    const TPoint c { (obj->Left() + obj->Right()) / 2, (obj->Top() + obj->Bottom()) / 2 };
+    w.SetHorzPosition(std::max(0, c.x - w.viewport()->width() / 2));
+    w.SetVertPosition(std::max(0, c.y - w.viewport()->height() / 2));
+    // Painting keeps the view on grid lines; do it now so that the pointer lands on c.
+    w.SetHorzPosition(w.SnapX(w.HorzPosition()));
+    w.SetVertPosition(w.SnapY(w.VertPosition()));
+    QCursor::setPos(
+        w.viewport()->mapToGlobal(QPoint(c.x - w.HorzPosition(), c.y - w.VertPosition())));
+    SetMode(mdEdit);
+    w.EditState = esLocated;
+    w.GroupSelection = false;
+    w.DownPoint = c;
+    w.LastPoint = c;
+    w.Net().SetModeOfAll(128, 1);
+    obj->Mode = omSelected;
+    w.SetSelected(obj.get());
+    w.Redraw();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Registry client
+
+std::int32_t TGN::WindowStateValue() const
+{
+    if (isMinimized())
+        return 1;
+    if (isMaximized())
+        return 2;
+    return 0;
+}
+
+// A maximised or minimised window reports where it goes back to.
+std::int32_t TGN::WindowLeft() const
+{
+    return windowState() & (Qt::WindowMaximized | Qt::WindowMinimized) ? normalGeometry().x()
+                                                                       : frameGeometry().x();
+}
+
+std::int32_t TGN::WindowTop() const
+{
+    return windowState() & (Qt::WindowMaximized | Qt::WindowMinimized) ? normalGeometry().y()
+                                                                       : frameGeometry().y();
+}
+
+std::int32_t TGN::WindowWidth() const
+{
+    return windowState() & (Qt::WindowMaximized | Qt::WindowMinimized) ? normalGeometry().width()
+                                                                       : width();
+}
+
+std::int32_t TGN::WindowHeight() const
+{
+    return windowState() & (Qt::WindowMaximized | Qt::WindowMinimized) ? normalGeometry().height()
+                                                                       : height();
+}
+
+void TGN::SetWindowStateValue(std::int32_t state)
+{
+    setWindowState(state == 2 ? Qt::WindowMaximized
+            : state == 1      ? Qt::WindowMinimized
+                              : Qt::WindowNoState);
+}
+
+void TGN::SetWindowLeft(std::int32_t v)
+{
+    move(v, pos().y());
+}
+
+void TGN::SetWindowTop(std::int32_t v)
+{
+    move(pos().x(), v);
+}
+
+void TGN::SetWindowWidth(std::int32_t v)
+{
+    resize(v, height());
+}
+
+void TGN::SetWindowHeight(std::int32_t v)
+{
+    resize(width(), v);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Events
+
+void TGN::closeEvent(QCloseEvent *event)
+{
+    if (!m_closing) {
+        m_closing = true;
+        TOptions *options = Program().Options;
+        if (options && options->cbAutosaveRegistry->isChecked()) {
+            try {
+                SaveToRegistry(options->cbLazy->isChecked(), *this);
+            } catch (const std::exception &e) {
+                ReportFailure(QString::fromStdString(e.what()));
+            }
+        }
+        m_mdi->closeAllSubWindows();
+    }
+    event->accept();
+}
+
+bool TGN::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Close:
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(watched))
+            if (TNet *net = NetIn(sub))
+                NetWindowClosing(net);
+        break;
+    case QEvent::ToolTip:
+        // Over a net window the hint is the description of the node under the pointer.
+        if (auto *widget = qobject_cast<QWidget *>(watched))
+            if (auto *net = qobject_cast<TNet *>(widget->parentWidget());
+                net && widget == net->viewport()) {
+                auto *help = static_cast<QHelpEvent *>(event);
+                const QString hint = net->ObjectHint(help->pos());
+                if (hint.isEmpty())
+                    QToolTip::hideText();
+                else
+                    QToolTip::showText(help->globalPos(), hint, widget);
+                return true;
+            }
+        break;
+    case QEvent::MouseMove:
+        if (watched == m_mdi->viewport())
+            SetStatusPanel(0, {});
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TGN::ReportFailure(const QString &text)
+{
+    QMessageBox::critical(this, "Morvane", text);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Menu handlers
+
+void TGN::miNewClick()
+{
+    NewNet();
+}
+
+void TGN::miOpenClick()
+{
+    if (m_openDialog->exec() != QDialog::Accepted || m_openDialog->selectedFiles().isEmpty())
+        return;
+    const QString path = m_openDialog->selectedFiles().first();
+    OpenNet(path);
+    AddToReopen(path);
+}
+
+void TGN::miOpenAsClick()
+{
+    const int before = int(NetWindows().size());
+    miOpenClick();
+    if (int(NetWindows().size()) > before)
+        miSaveAsClick();
+}
+
+void TGN::miSaveClick()
+{
+    TNet *net = ActiveNet();
+    if (!net)
+        return;
+    m_saveDialog->selectFile(net->FileName());
+    miSaveAsClick();
+}
+
+void TGN::miSaveAsClick()
+{
+    TNet *net = ActiveNet();
+    if (!net)
+        return;
+    if (m_saveDialog->exec() != QDialog::Accepted || m_saveDialog->selectedFiles().isEmpty())
+        return;
+    SaveNetAs(*net, m_saveDialog->selectedFiles().first());
+}
+
+void TGN::miCloseClick()
+{
+    if (QMdiSubWindow *sub = m_mdi->currentSubWindow())
+        sub->close();
+    else if (TNet *net = ActiveNet())
+        net->parentWidget()->close();
+}
+
+void TGN::miExportClick()
+{
+    if (ActiveNet() && Program().ExportOptions)
+        Program().ExportOptions->exec();
+}
+
+void TGN::miExitClick()
+{
+    close();
+}
+
+void TGN::miUndoClick()
+{
+    TNet *net = ActiveNet();
+    if (!net)
+        return;
+    net->Net().Undo();
+    SetMode(mdUndoRedo);
+}
+
+void TGN::miRedoClick()
+{
+    TNet *net = ActiveNet();
+    if (!net)
+        return;
+    net->Net().Redo();
+    SetMode(mdUndoRedo);
+}
+
+void TGN::miRewireClick()
+{
+    TNet *net = ActiveNet();
+    if (!net)
+        return;
+    net->Net().BeginStep();
+    net->Net().Rewire();
+    net->Redraw();
+    net->SetSelected(nullptr);
+}
+
+void TGN::miRemoveFloatingClick()
+{
+    if (TNet *net = ActiveNet()) {
+        net->Net().RemoveBelow(15);
+        net->Redraw();
+        net->SetSelected(nullptr);
+    }
+}
+
+void TGN::miClearDisconnectedClick()
+{
+    if (TNet *net = ActiveNet()) {
+        net->Net().RemoveBelow(47);
+        net->Redraw();
+        net->SetSelected(nullptr);
+    }
+}
+
+void TGN::miGeneralizedNetClick()
+{
+    TNet *net = ActiveNet();
+    if (net && Program().NetProperties) {
+        Program().NetProperties->Execute(net->Net());
+        net->Redraw();
+    }
+}
+
+void TGN::miZoomInClick()
+{
+    if (TNet *net = ActiveNet())
+        net->Zoom(1, true);
+}
+
+void TGN::miZoomOutClick()
+{
+    if (TNet *net = ActiveNet())
+        net->Zoom(-1, true);
+}
+
+void TGN::miZoomNoClick()
+{
+    if (TNet *net = ActiveNet())
+        net->Zoom(8, false);
+}
+
+void TGN::miBestFitClick()
+{
+    if (TNet *net = ActiveNet())
+        net->BestFit();
+}
+
+void TGN::miRedrawClick()
+{
+    if (TNet *net = ActiveNet())
+        net->Redraw();
+}
+
+void TGN::miToolbarClick()
+{
+    QAction *item = Action("miToolbar");
+    item->setChecked(!item->isChecked());
+    m_toolbars->setVisible(item->isChecked());
+}
+
+void TGN::miStatusLineClick()
+{
+    QAction *item = Action("miStatusLine");
+    statusBar()->setVisible(!item->isChecked());
+    item->setChecked(!item->isChecked());
+}
+
+void TGN::miMessagesClick()
+{
+    QAction *item = Action("miMessages");
+    if (item->isChecked()) {
+        MessagePanel()->hide();
+    } else {
+        m_messages->Sync();
+        MessagePanel()->show();
+    }
+    item->setChecked(!item->isChecked());
+}
+
+void TGN::miOptionsClick()
+{
+    TOptions *options = Program().Options;
+    if (options && options->Execute()) {
+        options->SetCurrent();
+        if (TNet *net = ActiveNet())
+            net->Redraw();
+    }
+}
+
+void TGN::miTransitionWizardClick(const QString &itemName)
+{
+    const QChar c = itemName.size() > 2 ? itemName[2] : QChar();
+    if (c == 'L')
+        SetMode(mdLeftTransition);
+    else if (c == 'R')
+        SetMode(mdRightTransition);
+    else if (c == 'T')
+        SetMode(mdTransitionWizard);
+}
+
+namespace {
+
+void Tile(QMdiArea *mdi, bool stacked)
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *sub : mdi->subWindowList())
+        if (!sub->isMinimized() && sub->isVisible())
+            windows.append(sub);
+    if (windows.isEmpty())
+        return;
+    const QRect area = mdi->viewport()->rect();
+    const int n = int(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow *sub = windows[i];
+        sub->showNormal();
+        if (stacked)
+            sub->setGeometry(0, area.height() * i / n, area.width(),
+                area.height() * (i + 1) / n - area.height() * i / n);
+        else
+            sub->setGeometry(area.width() * i / n, 0,
+                area.width() * (i + 1) / n - area.width() * i / n, area.height());
+    }
+}
+
+} // namespace
+
+void TGN::miTileHorizontalClick()
+{
+    Tile(m_mdi, true);
+}
+
+void TGN::miTileVerticalClick()
+{
+    Tile(m_mdi, false);
+}
+
+void TGN::miCascadeClick()
+{
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        if (sub->isMaximized())
+            sub->showNormal();
+    m_mdi->cascadeSubWindows();
+}
+
+void TGN::miArrangeAllClick()
+{
+    // Minimised windows line up along the bottom edge.
+    int x = 0;
+    const int bottom = m_mdi->viewport()->height();
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        if (sub->isMinimized()) {
+            sub->move(x, bottom - sub->height());
+            x += sub->width();
+        }
+}
+
+void TGN::miAboutClick()
+{
+    if (TLogo *logo = Program().Logo)
+        logo->exec();
+}
+
+} // namespace morvane

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "render/qt_canvas.h"
+
+#include "common/count_object.h"
+#include "model/drawing_objects.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+
+namespace morvane {
+
+class TGN;
+
+// A child window showing and editing one net. It owns the net document (with its undo history),
+// the wizard's scratch document, the two label counters and the grid tile. Drawing goes into a
+// backing image the size of the client area, in net pixels with the scroll position as origin;
+// painting only copies that image to the screen.
+class TNet : public QAbstractScrollArea, public TDocumentHost
+{
+    Q_OBJECT
+public:
+    explicit TNet(TGN &main, QWidget *parent = nullptr);
+    ~TNet() override;
+
+    // --- Document ---
+    TDrawingObjects &Net() { return *m_net; }
+    TDrawingObjects &WizardObjects() { return *m_wizardObjects; }
+    TCountObject &PositionCounter() override { return m_positionCounter; }
+    TCountObject &TransitionCounter() override { return m_transitionCounter; }
+
+    // The net file's path without its extension; empty for a new net.
+    const QString &FileName() const { return m_fileName; }
+    // Caption := name + ".vgn"; FileName := name.
+    void SetFileName(const QString &name);
+
+    std::int32_t SnapX(std::int32_t x) const;
+    std::int32_t SnapY(std::int32_t y) const;
+
+    // --- Interaction state, read by the main window ---
+    std::uint16_t EditState = 0;
+    bool ConnectionsStale = false;
+    bool MarkerShown = false;
+    bool KeyDrag = false;
+    bool GroupSelection = false;
+    TPoint DragOrigin;
+    TPoint LastPoint;
+    TPoint DownPoint;
+    TPoint ScrollStep;
+    Qt::MouseButtons Buttons;
+    // The current object, when it still exists.
+    TDrawingObject *Selected() const;
+    void SetSelected(TDrawingObject *obj);
+
+    // --- Modes: the main window's SetMode calls these ---
+    void LeaveMode();
+    void EnterMode();
+
+    // --- View ---
+    void Zoom(std::int32_t amount, bool relative);
+    void BestFit();
+    // Repaints the whole window.
+    void Redraw();
+    void BuildGridTile();
+    const QImage &GridTile() const { return m_gridTile; }
+    std::int32_t xPgSize() const { return m_xPgSize; }
+    std::int32_t yPgSize() const { return m_yPgSize; }
+    void SetxPgSize(std::int32_t size);
+    void SetyPgSize(std::int32_t size);
+    // Scroll positions: the net pixel at the client's left and top edge.
+    std::int32_t HorzPosition() const;
+    std::int32_t VertPosition() const;
+    void SetHorzPosition(std::int32_t pos);
+    void SetVertPosition(std::int32_t pos);
+    // (h − 1, v − 1, h + client width + 1, v + client height + 1).
+    void VisibleRect(std::int32_t &x1, std::int32_t &y1, std::int32_t &x2, std::int32_t &y2) const;
+    void RepaintVisibleRect();
+    // Everything drawn so far goes to the screen at the next paint.
+    void Flush();
+    // Draws the page now into the backing image (grid, page edges, objects).
+    void PaintPage();
+    const QImage &Backing() const { return m_backing; }
+    QtCanvas &Surface() { return *m_canvas; }
+    QTimer &Interval() { return m_interval; }
+
+    // --- Activation: the main window calls it whenever the window becomes active ---
+    void Activate();
+
+    // Description of the position or transition under a client point, or empty text.
+    QString ObjectHint(QPoint client);
+    TPoint NetPoint(QPoint client) const;
+
+    // --- Pointer and keys ---
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint client);
+    void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint client);
+    void FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint client);
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void FormKeyUp(int key, Qt::KeyboardModifiers shift);
+    void FormMouseWheel(int delta, Qt::KeyboardModifiers shift);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void ResizeHandling();
+    void UpdateScrollRanges();
+    void SyncOrigin();
+    void Invalidate();
+
+    TGN &m_main;
+    QString m_fileName;
+    TCountObject m_positionCounter;
+    TCountObject m_transitionCounter;
+    QImage m_backing;
+    std::unique_ptr<QtCanvas> m_canvas;
+    std::unique_ptr<TDrawingObjects> m_net;
+    std::unique_ptr<TDrawingObjects> m_wizardObjects;
+    QImage m_gridTile;
+    std::weak_ptr<TDrawingObject> m_selected;
+    QTimer m_interval;
+    std::int32_t m_xPgSize = 1920;
+    std::int32_t m_yPgSize = 1920;
+    bool m_dirty = true;
+    bool m_painting = false;
+};
+
+} // namespace morvane

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "program.h"
+
+#include "dialogs/error_message.h"
+#include "dialogs/export_options.h"
+#include "dialogs/name_generator.h"
+#include "dialogs/net_properties.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/page_setup.h"
+#include "gn_main.h"
+#include "logo.h"
+#include "settings/registry_persistence.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+
+namespace morvane {
+
+namespace {
+
+// Hints wait 240 ms before they show.
+class THintStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return 240;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+TProgram &Program()
+{
+    static TProgram program;
+    return program;
+}
+
+void StartUp(bool showSplash)
+{
+    TProgram &p = Program();
+    // 2. The main window (with the clipboard, the reopen history and the cursors).
+    p.GN = new TGN;
+    // 3, 4. The splash window, shown at once. Widgets live on the GUI thread only, so it is
+    // shown from here rather than from a thread of its own; it is painted before start-up
+    // goes on.
+    p.Logo = new TLogo(p.GN);
+    if (showSplash) {
+        p.Logo->show();
+        p.Logo->raise();
+        QApplication::processEvents();
+    }
+    // 5. The main window answers the hints; hints come after 240 ms.
+    qApp->installEventFilter(p.GN);
+    if (!dynamic_cast<THintStyle *>(QApplication::style()))
+        QApplication::setStyle(new THintStyle);
+    // 6. The options dialog, and with it the options record and its defaults.
+    p.Options = new TOptions(p.GN, p.GN);
+    // 7. Window placement and reopen history.
+    LoadFromRegistry(rpWindow | rpReOpen, *p.GN);
+    // 8. The other dialogs.
+    p.ErrorMessage = new TErrorMessage(p.GN);
+    p.ExportOptions = new TExportOptions(p.GN);
+    p.NameGenerator = new TNameGenerator(p.GN);
+    p.NetProperties = new TNetProperties(p.GN);
+    p.PageSetup = new TPageSetup(p.GN);
+    // 9. Nothing to wait for: the splash stays until a click or a key.
+}
+
+void ShutDown()
+{
+    TProgram &p = Program();
+    if (p.GN)
+        qApp->removeEventFilter(p.GN);
+    // The dialogs are the main window's children and go with it.
+    delete p.GN;
+    p = TProgram {};
+}
+
+} // namespace morvane

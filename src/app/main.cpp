@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// morvane: the generalized net editor.
+#include "editor/gn_main.h"
+#include "editor/program.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    // 1. The application. The editor reads no command line of its own.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Morvane");
+    morvane::StartUp();
+    // 10. The main window shows and the program runs until it closes.
+    morvane::Program().GN->show();
+    const int result = QApplication::exec();
+    morvane::ShutDown();
+    return result;
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace morvane {
+
+// Parts of a load.
+enum TRegistryPart : unsigned {
+    rpOptions = 1,
+    rpWindow = 2,
+    rpReOpen = 4,
+};
+
+inline constexpr const char *kRegMakerKey = "\\SOFTWARE\\Tarvisk\\";
+inline constexpr const char *kRegRootKey = "\\SOFTWARE\\Tarvisk\\Morvane\\";
+inline constexpr const char *kRegWindowKey = "\\SOFTWARE\\Tarvisk\\Morvane\\Window";
+inline constexpr const char *kRegReOpenKey = "\\SOFTWARE\\Tarvisk\\Morvane\\ReOpen";
+inline constexpr const char *kRegMaker = "Tarvisk";
+
+// What the registry persistence reads from and writes to: the main window's placement and its
+// reopen history.
+class TRegistryClient
+{
+public:
+    virtual ~TRegistryClient() = default;
+
+    // 0 normal, 1 minimised, 2 maximised.
+    virtual std::int32_t WindowStateValue() const = 0;
+    virtual std::int32_t WindowLeft() const = 0;
+    virtual std::int32_t WindowTop() const = 0;
+    virtual std::int32_t WindowWidth() const = 0;
+    virtual std::int32_t WindowHeight() const = 0;
+    virtual void SetWindowStateValue(std::int32_t state) = 0;
+    virtual void SetWindowLeft(std::int32_t v) = 0;
+    virtual void SetWindowTop(std::int32_t v) = 0;
+    virtual void SetWindowWidth(std::int32_t v) = 0;
+    virtual void SetWindowHeight(std::int32_t v) = 0;
+
+    // Most recent first.
+    virtual std::vector<std::string> ReopenEntries() const = 0;
+    virtual void AddToReopen(const std::string &path) = 0;
+};
+
+// Always true: a damaged or missing store only restores less.
+bool LoadFromRegistry(unsigned parts, TRegistryClient &client);
+// Errors (a store that cannot be written) reach the caller.
+void SaveToRegistry(bool lazy, const TRegistryClient &client);
+void ClearRegistry();
+
+} // namespace morvane

@@ -1,0 +1,422 @@
+// SPDX-License-Identifier: MIT
+#include "registry_store.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace morvane {
+
+namespace {
+
+constexpr const char *kHeader = "Morvane registry 1";
+
+std::filesystem::path &FolderOverride()
+{
+    static std::filesystem::path folder;
+    return folder;
+}
+
+std::string Quote(const std::string &text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// Reads a quoted text starting at text[pos] == '"'; pos ends after the closing quote.
+std::optional<std::string> Unquote(const std::string &text, std::size_t &pos)
+{
+    if (pos >= text.size() || text[pos] != '"')
+        return std::nullopt;
+    std::string out;
+    for (++pos; pos < text.size(); ++pos) {
+        char c = text[pos];
+        if (c == '"') {
+            ++pos;
+            return out;
+        }
+        if (c == '\\' && pos + 1 < text.size()) {
+            char e = text[++pos];
+            out += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
+        } else {
+            out += c;
+        }
+    }
+    return std::nullopt;
+}
+
+void WriteAll(int fd, const std::string &bytes, const std::filesystem::path &file)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw TRegistryError("Cannot write " + file.string() + ": " + std::strerror(errno));
+        }
+        done += std::size_t(n);
+    }
+}
+
+} // namespace
+
+std::string TRegistryData::Serialize() const
+{
+    std::ostringstream out;
+    out << kHeader << "\n";
+    for (const auto &[folded, key] : Keys) {
+        out << "\n[" << key.Path << "]\n";
+        for (const auto &v : key.Values) {
+            out << (v.Name.empty() ? std::string("@") : Quote(v.Name)) << "=";
+            if (v.Kind == TRegistryValue::Type::Integer)
+                out << "int:" << v.Number << "\n";
+            else
+                out << Quote(v.Text) << "\n";
+        }
+    }
+    return out.str();
+}
+
+TRegistryData TRegistryData::Parse(const std::string &text)
+{
+    TRegistryData data;
+    std::istringstream in(text);
+    std::string line;
+    Key *key = nullptr;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line == kHeader)
+            continue;
+        if (line.front() == '[' && line.back() == ']') {
+            std::string path = line.substr(1, line.size() - 2);
+            std::string folded = path;
+            for (char &c : folded)
+                c = char(std::tolower(static_cast<unsigned char>(c)));
+            key = &data.Keys[folded];
+            key->Path = path;
+            continue;
+        }
+        if (!key)
+            continue;
+        TRegistryValue value;
+        std::size_t pos = 0;
+        if (line[0] == '@') {
+            pos = 1;
+        } else {
+            auto name = Unquote(line, pos);
+            if (!name || name->empty())
+                continue;
+            value.Name = *name;
+        }
+        if (pos >= line.size() || line[pos] != '=')
+            continue;
+        ++pos;
+        if (line.compare(pos, 4, "int:") == 0) {
+            char *end = nullptr;
+            const char *start = line.c_str() + pos + 4;
+            errno = 0;
+            long long n = std::strtoll(start, &end, 10);
+            if (end == start || *end != '\0' || errno == ERANGE || n < INT32_MIN || n > INT32_MAX)
+                continue;
+            value.Kind = TRegistryValue::Type::Integer;
+            value.Number = std::int32_t(n);
+        } else {
+            auto s = Unquote(line, pos);
+            if (!s)
+                continue;
+            value.Text = *s;
+        }
+        key->Values.push_back(std::move(value));
+    }
+    return data;
+}
+
+std::filesystem::path TRegistry::StoreFile()
+{
+    std::filesystem::path folder = FolderOverride();
+    if (folder.empty()) {
+        if (const char *dir = std::getenv("MORVANE_CONFIG_DIR"); dir && *dir)
+            folder = dir;
+        else if (const char *xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+            folder = std::filesystem::path(xdg) / "morvane";
+        else if (const char *home = std::getenv("HOME"); home && *home)
+            folder = std::filesystem::path(home) / ".config" / "morvane";
+        else
+            folder = std::filesystem::temp_directory_path() / "morvane";
+    }
+    return folder / "registry";
+}
+
+void TRegistry::SetStoreFolder(const std::filesystem::path &folder)
+{
+    FolderOverride() = folder;
+}
+
+TRegistry::TRegistry()
+{
+    std::ifstream in(StoreFile(), std::ios::binary);
+    if (in) {
+        std::ostringstream text;
+        text << in.rdbuf();
+        m_data = TRegistryData::Parse(text.str());
+    }
+}
+
+TRegistry::~TRegistry()
+{
+    try {
+        CloseKey();
+        if (m_dirty)
+            Save(false);
+    } catch (const TRegistryError &) {
+        // A destructor must not throw; callers that care flush explicitly.
+    }
+}
+
+std::string TRegistry::Normalize(const std::string &path)
+{
+    std::string out;
+    for (char c : path) {
+        if (c == '\\' && (out.empty() || out.back() == '\\'))
+            continue;
+        out += c;
+    }
+    while (!out.empty() && out.back() == '\\')
+        out.pop_back();
+    return out;
+}
+
+std::string TRegistry::Fold(const std::string &path)
+{
+    std::string folded = Normalize(path);
+    for (char &c : folded)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+bool TRegistry::KeyExists(const std::string &path) const
+{
+    return m_data.Keys.count(Fold(path)) != 0;
+}
+
+bool TRegistry::OpenKey(const std::string &path, bool canCreate)
+{
+    CloseKey();
+    const std::string folded = Fold(path);
+    if (folded.empty())
+        return false;
+    if (!m_data.Keys.count(folded)) {
+        if (!canCreate)
+            return false;
+        // Like a system registry, creating a key creates the keys above it.
+        const std::string normal = Normalize(path);
+        for (std::size_t i = 0; i <= normal.size(); ++i) {
+            if (i == normal.size() || normal[i] == '\\') {
+                auto &key = m_data.Keys[Fold(normal.substr(0, i))];
+                if (key.Path.empty())
+                    key.Path = normal.substr(0, i);
+            }
+        }
+        m_dirty = true;
+    }
+    m_current = folded;
+    m_open = true;
+    return true;
+}
+
+void TRegistry::CloseKey()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    m_current.clear();
+    if (!LazyWrite && m_dirty)
+        Save(true);
+}
+
+bool TRegistry::DeleteKey(const std::string &path)
+{
+    const std::string folded = Fold(path);
+    if (folded.empty())
+        return false;
+    bool found = false;
+    for (auto it = m_data.Keys.begin(); it != m_data.Keys.end();) {
+        const std::string &k = it->first;
+        if (k == folded
+            || (k.size() > folded.size() && k.compare(0, folded.size(), folded) == 0
+                && k[folded.size()] == '\\')) {
+            if (m_open && k == m_current)
+                CloseKey();
+            it = m_data.Keys.erase(it);
+            found = true;
+        } else {
+            ++it;
+        }
+    }
+    m_dirty = m_dirty || found;
+    return found;
+}
+
+TRegistryData::Key *TRegistry::Current()
+{
+    if (!m_open)
+        return nullptr;
+    auto it = m_data.Keys.find(m_current);
+    return it == m_data.Keys.end() ? nullptr : &it->second;
+}
+
+const TRegistryData::Key *TRegistry::Current() const
+{
+    return const_cast<TRegistry *>(this)->Current();
+}
+
+static bool SameName(const std::string &a, const std::string &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i]))
+            != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+bool TRegistry::ValueExists(const std::string &name) const
+{
+    const auto *key = Current();
+    if (!key)
+        return false;
+    for (const auto &v : key->Values)
+        if (SameName(v.Name, name))
+            return true;
+    return false;
+}
+
+std::optional<std::size_t> TRegistry::ValueCount() const
+{
+    const auto *key = Current();
+    if (!key)
+        return std::nullopt;
+    return key->Values.size();
+}
+
+const TRegistryValue &TRegistry::Find(const std::string &name) const
+{
+    if (const auto *key = Current())
+        for (const auto &v : key->Values)
+            if (SameName(v.Name, name))
+                return v;
+    throw TRegistryError("Invalid data type for '" + name + "'");
+}
+
+std::string TRegistry::ReadString(const std::string &name) const
+{
+    const auto &v = Find(name);
+    if (v.Kind != TRegistryValue::Type::String)
+        throw TRegistryError("Invalid data type for '" + name + "'");
+    return v.Text;
+}
+
+std::int32_t TRegistry::ReadInteger(const std::string &name) const
+{
+    const auto &v = Find(name);
+    if (v.Kind != TRegistryValue::Type::Integer)
+        throw TRegistryError("Invalid data type for '" + name + "'");
+    return v.Number;
+}
+
+TRegistryValue &TRegistry::Put(const std::string &name)
+{
+    auto *key = Current();
+    if (!key)
+        throw TRegistryError("Failed to set data for '" + name + "': no key is open");
+    m_dirty = true;
+    for (auto &v : key->Values)
+        if (SameName(v.Name, name))
+            return v;
+    key->Values.push_back({});
+    key->Values.back().Name = name;
+    return key->Values.back();
+}
+
+void TRegistry::WriteString(const std::string &name, const std::string &value)
+{
+    auto &v = Put(name);
+    v.Kind = TRegistryValue::Type::String;
+    v.Text = value;
+    v.Number = 0;
+}
+
+void TRegistry::WriteInteger(const std::string &name, std::int32_t value)
+{
+    auto &v = Put(name);
+    v.Kind = TRegistryValue::Type::Integer;
+    v.Text.clear();
+    v.Number = value;
+}
+
+void TRegistry::Flush(bool sync)
+{
+    if (m_dirty)
+        Save(sync);
+}
+
+// Written beside the store and renamed over it, so that a crash or a full disk never leaves a
+// half-written store behind.
+void TRegistry::Save(bool sync)
+{
+    const std::filesystem::path file = StoreFile();
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    if (ec)
+        throw TRegistryError("Cannot create " + file.parent_path().string() + ": " + ec.message());
+    const std::filesystem::path temp
+        = file.parent_path() / (".registry." + std::to_string(::getpid()) + ".tmp");
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        throw TRegistryError("Cannot create " + temp.string() + ": " + std::strerror(errno));
+    try {
+        WriteAll(fd, m_data.Serialize(), temp);
+        if (sync && ::fsync(fd) != 0)
+            throw TRegistryError("Cannot write " + temp.string() + ": " + std::strerror(errno));
+    } catch (...) {
+        ::close(fd);
+        std::filesystem::remove(temp, ec);
+        throw;
+    }
+    if (::close(fd) != 0 || std::rename(temp.c_str(), file.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
+        std::filesystem::remove(temp, ec);
+        throw TRegistryError("Cannot write " + file.string() + ": " + reason);
+    }
+    m_dirty = false;
+}
+
+} // namespace morvane

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/format/net_test_support.h"
+#include "editor/gn_main.h"
+#include "editor/net_window.h"
+#include "editor/program.h"
+#include "settings/registry_store.h"
+
+#include "format/net_writer.h"
+#include "options/display_globals.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace morvane::test {
+
+// The whole program started as at start-up (without the splash), its registry in a folder of the
+// test, torn down after each test.
+class AppTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ResetGlobals();
+        ASSERT_TRUE(m_dir.isValid());
+        TRegistry::SetStoreFolder(Path("config").toStdString());
+        BeforeStartUp();
+        StartUp(false);
+        gn = Program().GN;
+        gn->resize(900, 700);
+        gn->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override
+    {
+        ShutDown();
+        TRegistry::SetStoreFolder({});
+        ResetGlobals();
+    }
+    // Runs before the program starts (a test fills the registry here).
+    virtual void BeforeStartUp() { }
+
+    QString Path(const QString &name) const { return m_dir.filePath(name); }
+    QAction *Act(const char *name) const { return gn->Action(name); }
+    void Trigger(const char *name) const
+    {
+        QAction *a = Act(name);
+        ASSERT_NE(a, nullptr) << name;
+        a->trigger();
+    }
+    void Settle() const
+    {
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+
+    // Answers the next modal window that appears with `answer`, which must close it.
+    static void AnswerModal(std::function<void(QWidget *)> answer)
+    {
+        auto *timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                timer->stop();
+                timer->deleteLater();
+                answer(modal);
+            }
+        });
+        timer->start();
+    }
+
+    // A net file of two positions and a transition, the arcs L1 -> Z1 -> L2 drawn; laid out at
+    // the normal scale and saved at `baseUnit`.
+    static void WriteSampleNet(const QString &path, std::int32_t baseUnit = 8)
+    {
+        TTestNet t;
+        AddPosition(t.Net, 32, 80, "L1");
+        AddTransition(t.Net, 128, 48, "Z1");
+        AddPosition(t.Net, 224, 80, "L2");
+        AddArc(t.Net, 64, 96, 144, 96)->Arrowed = true;
+        AddArc(t.Net, 144, 96, 224, 96)->Arrowed = true;
+        t.Positions.Value = 2;
+        t.Transitions.Value = 1;
+        t.Net.SetxBaseUnit(baseUnit);
+        t.Net.SetyBaseUnit(baseUnit);
+        ASSERT_EQ(SaveNetFile(path.toStdString(), t.Net), "");
+    }
+
+    static QByteArray ReadAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    TGN *gn = nullptr;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace morvane::test

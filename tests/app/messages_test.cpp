@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "app_fixture.h"
+#include "editor/editor_modes.h"
+#include "editor/message_list_box.h"
+
+namespace morvane::test {
+namespace {
+
+class MessagesTest : public AppTest
+{
+protected:
+    void DoubleClick(int row)
+    {
+        QListWidget *list = gn->lbMessages();
+        list->setCurrentRow(row);
+        const QRect r = list->visualItemRect(list->item(row));
+        // As the platform sends it: a click, then the second press as a double click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    QStringList Lines() const
+    {
+        QStringList lines;
+        for (int i = 0; i < gn->lbMessages()->count(); ++i)
+            lines << gn->lbMessages()->item(i)->text();
+        return lines;
+    }
+};
+
+TEST_F(MessagesTest, CheckListsTheProblemsAndADoubleClickFindsTheObject)
+{
+    Trigger("miNew");
+    TNet *net = gn->ActiveNet();
+    AddPosition(net->Net(), 40, 40, "L1");
+    auto far = AddPosition(net->Net(), 1200, 1600, "L2");
+    Trigger("miCheckTopology");
+    EXPECT_EQ(Lines(),
+        (QStringList { "Warning : Position L1 is not connected.",
+            "Warning : Position L2 is not connected." }));
+    EXPECT_TRUE(gn->MessagePanel()->isVisible());
+    EXPECT_TRUE(Act("miMessages")->isChecked());
+    EXPECT_EQ(net->EditState, esNone);
+
+    DoubleClick(1);
+    EXPECT_EQ(gn->EditorMode(), mdEdit);
+    EXPECT_EQ(net->Selected(), far.get());
+    EXPECT_EQ(far->Mode, omSelected);
+    EXPECT_EQ(net->EditState, esLocated);
+    const TPoint c { 1200 + 16, 1600 + 16 };
+    EXPECT_EQ(net->DownPoint, c);
+    // The object's centre is in the middle of the client area (up to the grid).
+    EXPECT_NEAR(net->HorzPosition() + net->viewport()->width() / 2, c.x, 4);
+    EXPECT_NEAR(net->VertPosition() + net->viewport()->height() / 2, c.y, 4);
+    EXPECT_EQ(net->Net().Positions()[0]->Mode, omNormal);
+}
+
+TEST_F(MessagesTest, LinesOfDeletedObjectsAndReadingWarningsRunTheCheckAgain)
+{
+    Trigger("miNew");
+    TNet *net = gn->ActiveNet();
+    auto l1 = AddPosition(net->Net(), 40, 40, "L1");
+    Trigger("miCheckTopology");
+    ASSERT_EQ(Lines().size(), 1);
+
+    // Deleted behind the list's back (the undo history still holds it).
+    net->Net().BeginStep();
+    l1->Mode = omSelected;
+    net->Net().DeleteSelected();
+    ASSERT_FALSE(gn->Messages()[0].Object.expired());
+    DoubleClick(0);
+    EXPECT_TRUE(Lines().isEmpty()) << "the new check finds nothing";
+    EXPECT_EQ(net->Selected(), nullptr);
+
+    gn->Messages().Add("some reading warning at pos 12");
+    gn->lbMessages()->Sync();
+    AddTransition(net->Net(), 80, 80, "Z1");
+    DoubleClick(0);
+    EXPECT_EQ(Lines(), QStringList { "Warning : Transition Z1 is not connected." });
+}
+
+TEST_F(MessagesTest, ALineLeadsToItsOwnWindowAndClosingAnyWindowClearsTheList)
+{
+    Trigger("miNew");
+    TNet *first = gn->ActiveNet();
+    auto l1 = AddPosition(first->Net(), 40, 40, "L1");
+    Trigger("miCheckTopology");
+    Trigger("miNew");
+    TNet *second = gn->ActiveNet();
+    ASSERT_NE(second, first);
+
+    DoubleClick(0);
+    EXPECT_EQ(gn->ActiveNet(), first);
+    EXPECT_EQ(first->Selected(), l1.get());
+    EXPECT_EQ(second->Selected(), nullptr);
+
+    second->parentWidget()->close();
+    Settle();
+    EXPECT_EQ(gn->lbMessages()->count(), 0);
+    EXPECT_TRUE(gn->Messages().Empty());
+}
+
+} // namespace
+} // namespace morvane::test

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: MIT
+#include "app_fixture.h"
+#include "dialogs/options_dialog.h"
+#include "settings/registry_persistence.h"
+
+#include <QCheckBox>
+#include <QMenu>
+
+namespace morvane::test {
+namespace {
+
+class StoreTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { TRegistry::SetStoreFolder(m_dir.path().toStdString()); }
+    void TearDown() override { TRegistry::SetStoreFolder({}); }
+    QStringList Files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir m_dir;
+};
+
+// Stands for the main window.
+struct FakeWindow : TRegistryClient
+{
+    std::int32_t State = 0, Left = 10, Top = 20, Width = 593, Height = 424;
+    std::vector<std::string> History;
+
+    std::int32_t WindowStateValue() const override { return State; }
+    std::int32_t WindowLeft() const override { return Left; }
+    std::int32_t WindowTop() const override { return Top; }
+    std::int32_t WindowWidth() const override { return Width; }
+    std::int32_t WindowHeight() const override { return Height; }
+    void SetWindowStateValue(std::int32_t v) override { State = v; }
+    void SetWindowLeft(std::int32_t v) override { Left = v; }
+    void SetWindowTop(std::int32_t v) override { Top = v; }
+    void SetWindowWidth(std::int32_t v) override { Width = v; }
+    void SetWindowHeight(std::int32_t v) override { Height = v; }
+    std::vector<std::string> ReopenEntries() const override { return History; }
+    void AddToReopen(const std::string &path) override { History.insert(History.begin(), path); }
+};
+
+TEST_F(StoreTest, TypedValuesKeysAndSubtreesSurviveARoundTrip)
+{
+    {
+        TRegistry reg;
+        EXPECT_FALSE(reg.OpenKey("\\A\\B", false));
+        ASSERT_TRUE(reg.OpenKey("\\A\\B\\", true));
+        reg.WriteString("", "default");
+        reg.WriteString("Text", "say \"hi\"\\\nbye");
+        reg.WriteInteger("Number", -7);
+        reg.WriteInteger("number", 42); // names ignore letter case
+        ASSERT_TRUE(reg.OpenKey("\\A\\B\\C", true));
+        reg.WriteInteger("Deep", 1);
+        ASSERT_TRUE(reg.OpenKey("\\A\\Other", true));
+        reg.Flush();
+    }
+    EXPECT_EQ(Files(), QStringList { "registry" }) << "nothing is left beside the store";
+    {
+        TRegistry reg;
+        EXPECT_TRUE(reg.KeyExists("\\a"));
+        ASSERT_TRUE(reg.OpenKey("\\a\\b", false));
+        EXPECT_EQ(reg.ValueCount(), 3u);
+        EXPECT_EQ(reg.ReadString(""), "default");
+        EXPECT_EQ(reg.ReadString("TEXT"), "say \"hi\"\\\nbye");
+        EXPECT_EQ(reg.ReadInteger("Number"), 42);
+        EXPECT_THROW(reg.ReadString("Number"), TRegistryError);
+        EXPECT_THROW(reg.ReadInteger("Missing"), TRegistryError);
+        EXPECT_TRUE(reg.DeleteKey("\\A\\B"));
+        EXPECT_FALSE(reg.KeyExists("\\A\\B\\C"));
+        EXPECT_TRUE(reg.KeyExists("\\A\\Other"));
+        EXPECT_FALSE(reg.ValueCount().has_value()) << "the open key went with its subtree";
+        EXPECT_THROW(reg.WriteString("x", "y"), TRegistryError);
+    }
+    TRegistry reg;
+    EXPECT_FALSE(reg.KeyExists("\\A\\B"));
+}
+
+TEST_F(StoreTest, DamagedLinesAreSkipped)
+{
+    QFile f(m_dir.filePath("registry"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Morvane registry 1\n\"orphan\"=int:1\n[K]\n\"good\"=int:5\n\"bad\"=int:x\n"
+            "\"open\"=\"no end\n@=\"d\"\n\"big\"=int:99999999999\n");
+    f.close();
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("K", false));
+    EXPECT_EQ(reg.ValueCount(), 2u);
+    EXPECT_EQ(reg.ReadInteger("good"), 5);
+    EXPECT_EQ(reg.ReadString(""), "d");
+}
+
+TEST_F(StoreTest, SaveWritesThePlacementAndHistoryUnderTheProgramsKeys)
+{
+    FakeWindow window;
+    window.State = 2;
+    window.History = { "/n/b.vgn", "/n/a.vgn" };
+    SaveToRegistry(false, window);
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\", false));
+    EXPECT_EQ(reg.ReadString(""), "Morvane");
+    EXPECT_EQ(reg.ReadString("Version"), "0.8 Research");
+    EXPECT_TRUE(reg.ValueExists("Copyright"));
+    for (const char *key : { "Options", "Options\\General", "Options\\Display", "Options\\Colors",
+             "Options\\Positions", "Options\\Transitions", "Options\\Arcs",
+             "Options\\Confirmations" }) {
+        ASSERT_TRUE(reg.OpenKey(std::string("\\SOFTWARE\\Tarvisk\\Morvane\\") + key, false));
+        EXPECT_EQ(reg.ValueCount(), 0u) << key;
+    }
+    ASSERT_TRUE(reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window", false));
+    EXPECT_EQ(reg.ReadInteger("State"), 2);
+    EXPECT_EQ(reg.ReadInteger("Left"), 10);
+    EXPECT_EQ(reg.ReadInteger("Top"), 20);
+    EXPECT_EQ(reg.ReadInteger("Width"), 593);
+    EXPECT_EQ(reg.ReadInteger("Height"), 424);
+    ASSERT_TRUE(reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\ReOpen", false));
+    EXPECT_EQ(reg.ValueCount(), 2u);
+    EXPECT_EQ(reg.ReadString("File_0"), "/n/b.vgn");
+    EXPECT_EQ(reg.ReadString("File_1"), "/n/a.vgn");
+
+    // The history comes back in the order it was saved in, not reversed.
+    FakeWindow next;
+    EXPECT_TRUE(LoadFromRegistry(rpWindow | rpReOpen, next));
+    EXPECT_EQ(next.History, window.History);
+    EXPECT_EQ(next.State, 2);
+    EXPECT_EQ(next.Width, 593);
+}
+
+TEST_F(StoreTest, LoadSkipsWhatIsMissingAndStopsQuietlyAtAWrongType)
+{
+    FakeWindow window;
+    EXPECT_TRUE(LoadFromRegistry(rpOptions | rpWindow | rpReOpen, window));
+    EXPECT_EQ(window.Left, 10);
+    EXPECT_TRUE(window.History.empty());
+    EXPECT_TRUE(Files().isEmpty()) << "a load creates nothing";
+
+    {
+        TRegistry reg;
+        reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\ReOpen", true);
+        reg.WriteString("File_0", "/n/zero.vgn");
+        reg.WriteString("File_2", "/n/two.vgn");
+        reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window", true);
+        reg.WriteInteger("State", 0);
+        reg.WriteInteger("Left", 77);
+        reg.WriteString("Top", "not a number");
+        reg.WriteInteger("Width", 999);
+    }
+    EXPECT_TRUE(LoadFromRegistry(rpWindow | rpReOpen, window));
+    EXPECT_EQ(window.Left, 77);
+    EXPECT_EQ(window.Top, 20);
+    EXPECT_EQ(window.Width, 593) << "the load stopped at Top";
+    EXPECT_TRUE(window.History.empty());
+
+    FakeWindow history;
+    EXPECT_TRUE(LoadFromRegistry(rpReOpen, history));
+    // Two values: File_0 and File_1 are tried; File_2 is never read.
+    EXPECT_EQ(history.History, std::vector<std::string> { "/n/zero.vgn" });
+}
+
+TEST_F(StoreTest, ClearRemovesTheProgramsKeyAndLeavesTheMakersMark)
+{
+    FakeWindow window;
+    window.History = { "/n/a.vgn" };
+    SaveToRegistry(true, window);
+    ClearRegistry();
+    TRegistry reg;
+    EXPECT_FALSE(reg.KeyExists("\\SOFTWARE\\Tarvisk\\Morvane"));
+    ASSERT_TRUE(reg.OpenKey("\\SOFTWARE\\Tarvisk", false));
+    EXPECT_EQ(reg.ReadString("Morvane"), "was here");
+    FakeWindow next;
+    LoadFromRegistry(rpWindow | rpReOpen, next);
+    EXPECT_TRUE(next.History.empty());
+    EXPECT_EQ(next.Left, 10);
+}
+
+class StartUpTest : public AppTest
+{
+protected:
+    void BeforeStartUp() override
+    {
+        TRegistry reg;
+        reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\ReOpen", true);
+        reg.WriteString("File_0", "/n/newest.vgn");
+        reg.WriteString("File_1", "/n/older.vgn");
+        reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window", true);
+        reg.WriteInteger("Width", 700);
+        reg.WriteInteger("Height", 500);
+    }
+};
+
+TEST_F(StartUpTest, PlacementAndHistoryAreRestoredAndSavedAtExit)
+{
+    EXPECT_EQ(gn->ReopenList(), (QStringList { "/n/newest.vgn", "/n/older.vgn" }));
+    EXPECT_EQ(gn->ReopenMenu()->actions().value(0)->text(), "&1 /n/newest.vgn");
+
+    gn->AddToReopen(QString("/n/third.vgn"));
+    gn->resize(640, 480);
+    Program().Options->cbAutosaveRegistry->setChecked(false);
+    gn->close();
+    {
+        TRegistry reg;
+        reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window", false);
+        EXPECT_EQ(reg.ReadInteger("Width"), 700) << "no autosave";
+    }
+    ShutDown();
+    StartUp(false);
+    gn = Program().GN;
+    EXPECT_EQ(gn->width(), 700);
+    EXPECT_EQ(gn->height(), 500);
+    gn->AddToReopen(QString("/n/third.vgn"));
+    gn->resize(640, 480);
+    ASSERT_TRUE(Program().Options->cbAutosaveRegistry->isChecked());
+    gn->close();
+    TRegistry reg;
+    reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window", false);
+    EXPECT_EQ(reg.ReadInteger("Width"), 640);
+    reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\ReOpen", false);
+    EXPECT_EQ(reg.ReadString("File_0"), "/n/third.vgn");
+    EXPECT_EQ(reg.ReadString("File_2"), "/n/older.vgn");
+}
+
+} // namespace
+} // namespace morvane::test

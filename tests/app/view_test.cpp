@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+#include "app_fixture.h"
+#include "dialogs/options_dialog.h"
+#include "render/qt_canvas.h"
+
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace morvane::test {
+namespace {
+
+class ViewTest : public AppTest
+{
+protected:
+    TNet *NewNet()
+    {
+        Trigger("miNew");
+        TNet *net = gn->ActiveNet();
+        // A client area of 600 x 400 pixels.
+        QWidget *sub = net->parentWidget();
+        sub->showNormal();
+        sub->resize(sub->width() + 600 - net->viewport()->width(),
+            sub->height() + 400 - net->viewport()->height());
+        Settle();
+        return net;
+    }
+    static QImage Painted(TNet *net)
+    {
+        net->Redraw();
+        net->PaintPage();
+        return net->Backing();
+    }
+    static QColor Table(TNet *net, int index)
+    {
+        return net->Surface().ToQColor(Globals().ColorTable[std::size_t(index)]);
+    }
+};
+
+TEST_F(ViewTest, ZoomStaysWithinItsLimitsAndRescalesFromTheGrid)
+{
+    TNet *net = NewNet();
+    auto p = AddPosition(net->Net(), 40, 24, "L1");
+    Trigger("miZoomIn");
+    EXPECT_EQ(Globals().xGrid, 9);
+    EXPECT_EQ(p->Left(), 45);
+    EXPECT_EQ(p->Top(), 27);
+    EXPECT_EQ(net->horizontalScrollBar()->singleStep(), 9);
+
+    net->Zoom(16, false);
+    EXPECT_EQ(Globals().XPsize, 64);
+    EXPECT_EQ(Globals().Lsize, 40);
+    EXPECT_EQ(Program().Options->Record().oxGrid(), 16);
+    EXPECT_EQ(gn->ClipObjects().xBaseUnit(), 16);
+    EXPECT_EQ(net->xPgSize(), 210 * 16);
+
+    net->Zoom(64, false);
+    Trigger("miZoomIn");
+    EXPECT_EQ(Globals().xGrid, 64);
+    net->Zoom(1, false);
+    Trigger("miZoomOut");
+    EXPECT_EQ(Globals().xGrid, 1);
+    net->Zoom(0, false);
+    net->Zoom(65, false);
+    EXPECT_EQ(net->Net().xBaseUnit(), 1);
+
+    Trigger("miZoomNo");
+    EXPECT_EQ(Globals().xGrid, 8);
+    EXPECT_EQ(p->Left(), 40);
+
+    // Activating another window returns to the normal scale.
+    net->Zoom(20, false);
+    Trigger("miNew");
+    EXPECT_EQ(Globals().xGrid, 8);
+}
+
+TEST_F(ViewTest, BestFitShrinksToTheClientAndScrollsToTheNet)
+{
+    TNet *net = NewNet();
+    ASSERT_EQ(net->viewport()->width(), 600);
+    AddTransition(net->Net(), 160, 800, "Z1");
+    AddTransition(net->Net(), 960 - 32, 840, "Z2");
+    const TPoint tl = net->Net().TopLeftCorner(), br = net->Net().BottomRightCorner();
+    ASSERT_EQ(br.x - tl.x, 800);
+    Trigger("miBestFit");
+    EXPECT_EQ(Globals().xGrid, (600 * 8 - 24) / 800);
+    EXPECT_EQ(net->HorzPosition(), net->Net().TopLeftCorner().x - Globals().xGrid);
+
+    // A small net is not enlarged beyond the normal scale.
+    net->Zoom(4, false);
+    net->Net().Clear();
+    AddPosition(net->Net(), 400, 400, "L1");
+    Trigger("miBestFit");
+    EXPECT_EQ(Globals().xGrid, 8);
+    EXPECT_EQ(net->HorzPosition(), 800 - 8);
+}
+
+TEST_F(ViewTest, GridIsTiledAtFourAndEightDottedAboveTheHideLimitAndAbsentBelow)
+{
+    TNet *net = NewNet();
+    const QColor grid = Table(net, 2), background = Table(net, 0);
+    struct Case
+    {
+        int scale;
+        QPoint on, off;
+    };
+    for (const Case &c : { Case { 8, { 8, 16 }, { 4, 16 } }, Case { 4, { 4, 8 }, { 2, 8 } },
+             Case { 16, { 16, 32 }, { 8, 32 } }, Case { 5, { 10, 15 }, { 8, 15 } } }) {
+        net->Zoom(c.scale, false);
+        const QImage image = Painted(net);
+        EXPECT_EQ(image.pixelColor(c.on), grid) << "scale " << c.scale;
+        EXPECT_EQ(image.pixelColor(c.off), background) << "scale " << c.scale;
+    }
+    net->Zoom(3, false);
+    const QImage none = Painted(net);
+    for (int x = 0; x < 24; ++x)
+        EXPECT_EQ(none.pixelColor(x, 9), background) << x;
+
+    // The backing image is the client area, never the page.
+    EXPECT_EQ(net->Backing().size(), net->viewport()->size());
+}
+
+TEST_F(ViewTest, DrawingLandsAtTheScrolledClientPositionAndThePageEdgeShows)
+{
+    TNet *net = NewNet();
+    AddPosition(net->Net(), 240, 160, "L1");
+    auto darkest = [&](const QImage &image, QRect r) {
+        int best = 255 * 3;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                best = std::min(best, c.red() + c.green() + c.blue());
+            }
+        return best;
+    };
+    QImage image = Painted(net);
+    EXPECT_LT(darkest(image, { 240, 160, 33, 33 }), 100);
+    net->SetHorzPosition(160);
+    net->SetVertPosition(80);
+    image = Painted(net);
+    EXPECT_LT(darkest(image, { 80, 80, 33, 33 }), 100);
+    EXPECT_GT(darkest(image, { 240, 160, 33, 33 }), 300) << "only the grey grid is left there";
+
+    // A page smaller than the window shows its right and bottom edges.
+    net->SetHorzPosition(0);
+    net->SetVertPosition(0);
+    net->SetxPgSize(200);
+    net->SetyPgSize(100);
+    image = Painted(net);
+    const QColor edge = net->Surface().ToQColor(SystemColor(15));
+    EXPECT_EQ(image.pixelColor(201, 50), edge);
+    EXPECT_EQ(image.pixelColor(100, 101), edge);
+}
+
+TEST_F(ViewTest, WheelScrollsByGridSteps)
+{
+    TNet *net = NewNet();
+    net->SetVertPosition(400);
+    auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+        QWheelEvent e(QPointF(50, 50), net->viewport()->mapToGlobal(QPointF(50, 50)), {},
+            { 0, delta }, Qt::NoButton, mods, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(net->viewport(), &e);
+    };
+    wheel(120, Qt::NoModifier);
+    EXPECT_EQ(net->VertPosition(), 400 - 2 * 8);
+    wheel(120, Qt::ControlModifier);
+    EXPECT_EQ(net->VertPosition(), 384 - 8 * 8);
+    wheel(-240, Qt::NoModifier);
+    EXPECT_EQ(net->VertPosition(), 320 + 4 * 8);
+    EXPECT_EQ(net->HorzPosition(), 0);
+}
+
+} // namespace
+} // namespace morvane::test
