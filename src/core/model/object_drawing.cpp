@@ -76,6 +76,52 @@ void PaintLabel(const TDrawingObject &obj, Canvas &c, const std::string &fontNam
     c.TextOut(WrapAdd(WrapAdd(r.L, baseWidth), gap), WrapAdd(y, lowered), index);
 }
 
+// Pen, brush and font colours of one class in each display state. Negative indexes: no font
+// colour (arc pieces), and no brush where a class leaves it alone.
+struct TModeColors
+{
+    int font; // colour table index of the label, or -1
+    int selected; // pen of selected and edited objects
+    int wizard; // dotted pen of the wizard preview
+    TColor normalPen;
+    const TColor *normalBrush;
+    TColor activePen;
+    const TColor *activeBrush;
+};
+
+void ApplyModeColors(TDrawingObject &obj, Canvas &c, const TModeColors &m)
+{
+    if (m.font >= 0)
+        c.SetFontColor(TableColor(m.font));
+    switch (obj.Mode) {
+    case omEdited:
+        c.SetPenColor(clBlack);
+        obj.DrawHandles();
+        c.SetPenColor(TableColor(m.selected));
+        break;
+    case omSelected:
+        c.SetPenColor(TableColor(m.selected));
+        break;
+    case omDragged:
+        PaintGhost(obj, c);
+        break;
+    case omWizard:
+        c.SetPenColor(TableColor(m.wizard));
+        c.SetPenStyle(TPenStyle::Dot);
+        break;
+    case omActive:
+        c.SetPenColor(m.activePen);
+        if (m.activeBrush)
+            c.SetBrushColor(*m.activeBrush);
+        break;
+    default: // normal, 32, and any state a file may hold that the editor never makes
+        c.SetPenColor(m.normalPen);
+        if (m.normalBrush)
+            c.SetBrushColor(*m.normalBrush);
+        break;
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -140,35 +186,8 @@ void TDrawingObject::Erase()
 
 void TPosition::SetColor()
 {
-    Canvas *c = OwnerCanvas();
-    if (!c)
-        return;
-    c->SetFontColor(TableColor(12));
-    switch (Mode) {
-    case omEdited:
-        c->SetPenColor(clBlack);
-        DrawHandles();
-        c->SetPenColor(TableColor(13));
-        break;
-    case omSelected:
-        c->SetPenColor(TableColor(13));
-        break;
-    case omDragged:
-        PaintGhost(*this, *c);
-        break;
-    case omWizard:
-        c->SetPenColor(TableColor(14));
-        c->SetPenStyle(TPenStyle::Dot);
-        break;
-    case omActive:
-        c->SetPenColor(TableColor(15));
-        c->SetBrushColor(ActiveColor);
-        break;
-    default: // normal, 32, and any state a file may hold that the editor never makes
-        c->SetPenColor(Color);
-        c->SetBrushColor(FillColor);
-        break;
-    }
+    if (Canvas *c = OwnerCanvas())
+        ApplyModeColors(*this, *c, { 12, 13, 14, Color, &FillColor, TableColor(15), &ActiveColor });
 }
 
 void TPosition::DrawSymbolOutline()
@@ -209,35 +228,9 @@ void TTransition::DrawHandles()
 
 void TTransition::SetColor()
 {
-    Canvas *c = OwnerCanvas();
-    if (!c)
-        return;
-    c->SetFontColor(TableColor(5));
-    switch (Mode) {
-    case omEdited:
-        c->SetPenColor(clBlack);
-        DrawHandles();
-        c->SetPenColor(TableColor(7));
-        break;
-    case omSelected:
-        c->SetPenColor(TableColor(7));
-        break;
-    case omDragged:
-        PaintGhost(*this, *c);
-        break;
-    case omWizard:
-        c->SetPenColor(TableColor(8));
-        c->SetPenStyle(TPenStyle::Dot);
-        break;
-    case omActive:
-        c->SetPenColor(clGreen);
-        c->SetBrushColor(clGreen);
-        break;
-    default:
-        c->SetPenColor(Color);
-        c->SetBrushColor(FillColor);
-        break;
-    }
+    static const TColor green = clGreen;
+    if (Canvas *c = OwnerCanvas())
+        ApplyModeColors(*this, *c, { 5, 7, 8, Color, &FillColor, green, &green });
 }
 
 void TTransition::DrawLabel()
@@ -293,33 +286,9 @@ void TArc::DrawHandles()
 
 void TArc::SetColor()
 {
-    Canvas *c = OwnerCanvas();
-    if (!c)
-        return;
-    switch (Mode) {
-    case omEdited:
-        c->SetPenColor(clBlack);
-        DrawHandles();
-        c->SetPenColor(TableColor(20));
-        break;
-    case omSelected:
-        c->SetPenColor(TableColor(20));
-        break;
-    case omDragged:
-        PaintGhost(*this, *c);
-        break;
-    case omWizard:
-        c->SetPenColor(TableColor(21));
-        c->SetPenStyle(TPenStyle::Dot);
-        break;
-    case omActive:
-        c->SetPenColor(TableColor(9));
-        c->SetBrushColor(TableColor(17));
-        break;
-    default:
-        c->SetPenColor(Color);
-        break;
-    }
+    const TColor activeBrush = TableColor(17);
+    if (Canvas *c = OwnerCanvas())
+        ApplyModeColors(*this, *c, { -1, 20, 21, Color, nullptr, TableColor(9), &activeBrush });
 }
 
 void TArc::DrawSymbolOutline()
