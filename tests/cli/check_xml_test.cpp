@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli check and xml, run as a user runs them.
+#include "cli/cli_run.h"
 #include "core/model/chain_building.h"
 
 #include "export/xml_export.h"
@@ -20,24 +21,7 @@ namespace fs = std::filesystem;
 using test::chains::Node;
 using test::chains::Segment;
 
-struct Outcome
-{
-    int status;
-    std::string out;
-};
-
-Outcome RunCli(const std::string &arguments)
-{
-    const std::string command = std::string(MORVANE_CLI) + " " + arguments + " 2>/dev/null";
-    FILE *pipe = ::popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    std::size_t n;
-    while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, n);
-    const int raw = pipe ? ::pclose(pipe) : -1;
-    return { WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out };
-}
+using test::RunCli;
 
 class CheckXmlCliTest : public ::testing::Test
 {
@@ -67,31 +51,31 @@ TEST_F(CheckXmlCliTest, CheckPrintsTheTopologyAndFailsOnErrorsOnly)
     Node<TPosition>(sound, 0, 0, "L1");
     Node<TTransition>(sound, 200, 0, "Z1");
     Segment(sound, 16, 16, 216, 16);
-    const Outcome clean = RunCli("check " + Save(sound, "sound.vgn"));
-    EXPECT_EQ(clean.status, 0);
-    EXPECT_EQ(clean.out, "");
+    const test::CliRun clean = RunCli({ "check", Save(sound, "sound.vgn") });
+    EXPECT_EQ(clean.Exit, 0);
+    EXPECT_EQ(clean.Out, "");
 
     Node<TPosition>(sound, 400, 400, "L2");
-    const Outcome warned = RunCli("check " + Save(sound, "warned.vgn"));
-    EXPECT_EQ(warned.status, 0);
-    EXPECT_EQ(warned.out, "Warning : Position L2 is not connected.\n");
+    const test::CliRun warned = RunCli({ "check", Save(sound, "warned.vgn") });
+    EXPECT_EQ(warned.Exit, 0);
+    EXPECT_EQ(warned.Out, "Warning : Position L2 is not connected.\n");
 
     TDrawingObjects wrong { nullptr, nullptr, nullptr };
     Node<TPosition>(wrong, 0, 0, "L1");
     Node<TPosition>(wrong, 200, 0, "L2");
     Segment(wrong, 16, 16, 216, 16);
     Segment(wrong, 300, 300, 400, 300);
-    const Outcome failed = RunCli("check " + Save(wrong, "wrong.vgn"));
-    EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.out,
+    const test::CliRun failed = RunCli({ "check", Save(wrong, "wrong.vgn") });
+    EXPECT_EQ(failed.Exit, 1);
+    EXPECT_EQ(failed.Out,
         "Error : Position L1 is directly connected with L2\n"
         "Error : Position L2 is directly connected with L1\n"
         "Warning : Floating arc.\n");
 
     std::ofstream(folder / "garbage.vgn") << "not a net";
-    EXPECT_EQ(RunCli("check " + (folder / "garbage.vgn").string()).status, 2);
-    EXPECT_EQ(RunCli("check " + (folder / "absent.vgn").string()).status, 2);
-    EXPECT_EQ(RunCli("check").status, 64);
+    EXPECT_EQ(RunCli({ "check", (folder / "garbage.vgn").string() }).Exit, 2);
+    EXPECT_EQ(RunCli({ "check", (folder / "absent.vgn").string() }).Exit, 2);
+    EXPECT_EQ(RunCli({ "check" }).Exit, 64);
 }
 
 TEST_F(CheckXmlCliTest, XmlGoesToStandardOutputOrWholeIntoTheOutputFile)
@@ -106,29 +90,28 @@ TEST_F(CheckXmlCliTest, XmlGoesToStandardOutputOrWholeIntoTheOutputFile)
     const std::string expected = TXMLExport(net, "").GetFileText();
     ASSERT_NE(expected.find("capacity=\"inf\""), std::string::npos);
 
-    const Outcome printed = RunCli("xml " + path);
-    EXPECT_EQ(printed.status, 0);
-    EXPECT_EQ(printed.out, expected);
+    const test::CliRun printed = RunCli({ "xml", path });
+    EXPECT_EQ(printed.Exit, 0);
+    EXPECT_EQ(printed.Out, expected);
 
     const fs::path out = folder / "demo-out.xml";
-    const Outcome written = RunCli("xml " + path + " -o " + out.string());
-    EXPECT_EQ(written.status, 0);
-    EXPECT_EQ(written.out, "");
+    const test::CliRun written = RunCli({ "xml", path, "-o", out.string() });
+    EXPECT_EQ(written.Exit, 0);
+    EXPECT_EQ(written.Out, "");
     std::ifstream file(out, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), expected);
 
     // Nothing is left behind when the input is bad or the output cannot be written.
     const fs::path none = folder / "none.xml";
     std::ofstream(folder / "garbage.vgn") << "not a net";
-    EXPECT_EQ(
-        RunCli("xml " + (folder / "garbage.vgn").string() + " -o " + none.string()).status, 2);
+    EXPECT_EQ(RunCli({ "xml", (folder / "garbage.vgn").string(), "-o", none.string() }).Exit, 2);
     EXPECT_FALSE(fs::exists(none));
-    EXPECT_EQ(RunCli("xml " + path + " -o " + (folder / "no" / "x.xml").string()).status, 2);
+    EXPECT_EQ(RunCli({ "xml", path, "-o", (folder / "no" / "x.xml").string() }).Exit, 2);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
 
-    EXPECT_EQ(RunCli("xml " + path + " -o").status, 64);
-    EXPECT_EQ(RunCli("xml " + path + " " + path).status, 64);
-    EXPECT_EQ(RunCli("xml --pretty " + path).status, 64);
+    EXPECT_EQ(RunCli({ "xml", path, "-o" }).Exit, 64);
+    EXPECT_EQ(RunCli({ "xml", path, path }).Exit, 64);
+    EXPECT_EQ(RunCli({ "xml", "--pretty", path }).Exit, 64);
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "cli/cli_run.h"
+
 #include "format/byte_writer.h"
 
 #include <filesystem>
@@ -15,24 +17,10 @@ namespace fs = std::filesystem;
 const fs::path kSample
     = fs::path(MORVANE_TEST_DATA).parent_path().parent_path() / "samples/simple.vgn";
 
-std::string Slurp(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using morvane::test::ReadFile;
+using morvane::test::WriteFile;
 
-void Spit(const fs::path &path, const std::string &bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-struct TRun
-{
-    int Exit = -1;
-    std::string Out, Err;
-};
+using TRun = morvane::test::CliRun;
 
 class CliFormat : public ::testing::Test
 {
@@ -45,15 +33,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(Dir); }
 
-    TRun Run(const std::string &args)
-    {
-        const std::string command = std::string(MORVANE_CLI) + " " + args + " >"
-            + (Dir / "out").string() + " 2>" + (Dir / "err").string() + " </dev/null";
-        const int status = std::system(command.c_str());
-        return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(Dir / "out"),
-            Slurp(Dir / "err") };
-    }
-    std::string Quote(const fs::path &p) { return "'" + p.string() + "'"; }
+    TRun Run(const std::vector<std::string> &args) { return morvane::test::RunCli(args); }
 
     fs::path Dir;
 };
@@ -72,29 +52,29 @@ const char *const kSampleInfo = "Name: Simple\n"
 
 TEST_F(CliFormat, InfoOutputsAndExitCodes)
 {
-    TRun r = Run("info " + Quote(kSample));
+    TRun r = Run({ "info", kSample });
     EXPECT_EQ(r.Exit, 0);
     EXPECT_EQ(r.Out, kSampleInfo);
     EXPECT_EQ(r.Err, "");
 
     // A damaged file: the reason, what was read, and exit 2.
-    const std::string sample = Slurp(kSample);
-    Spit(Dir / "cut.vgn", sample.substr(0, sample.size() - 40));
-    r = Run("info " + Quote(Dir / "cut.vgn"));
+    const std::string sample = ReadFile(kSample);
+    WriteFile(Dir / "cut.vgn", sample.substr(0, sample.size() - 40));
+    r = Run({ "info", Dir / "cut.vgn" });
     EXPECT_EQ(r.Exit, 2);
     EXPECT_EQ(r.Err, "Corrupted file: Stream read error\n");
     EXPECT_NE(r.Out.find("Name: Simple\n"), std::string::npos);
     EXPECT_NE(r.Out.find("Arc pieces: 10\n"), std::string::npos);
 
-    r = Run("info " + Quote(Dir / "missing.vgn"));
+    r = Run({ "info", Dir / "missing.vgn" });
     EXPECT_EQ(r.Exit, 2);
     EXPECT_EQ(r.Out, "");
     EXPECT_EQ(r.Err,
         "morvane-cli: cannot read " + (Dir / "missing.vgn").string()
             + ": No such file or directory\n");
 
-    EXPECT_EQ(Run("info").Exit, 64);
-    EXPECT_EQ(Run("info a b").Exit, 64);
+    EXPECT_EQ(Run({ "info" }).Exit, 64);
+    EXPECT_EQ(Run({ "info", "a", "b" }).Exit, 64);
 }
 
 TEST_F(CliFormat, WarningsInReadingOrder)
@@ -118,9 +98,9 @@ TEST_F(CliFormat, WarningsInReadingOrder)
     const std::size_t afterBar = bytes.size();
     w.WriteByte(0);
     w.WriteByte(0);
-    Spit(Dir / "odd.vgn", bytes);
+    WriteFile(Dir / "odd.vgn", bytes);
 
-    const TRun r = Run("info " + Quote(Dir / "odd.vgn"));
+    const TRun r = Run({ "info", Dir / "odd.vgn" });
     EXPECT_EQ(r.Exit, 0);
     EXPECT_EQ(r.Err,
         "Error reading TDrawingObjects.Foo: Property Foo does not exist at pos "
@@ -134,27 +114,27 @@ TEST_F(CliFormat, WarningsInReadingOrder)
 TEST_F(CliFormat, ConvertKeepsCountersAndNeverLeavesPartialOutput)
 {
     const fs::path once = Dir / "once.vgn", twice = Dir / "twice.vgn";
-    TRun r = Run("convert " + Quote(kSample) + " " + Quote(once));
+    TRun r = Run({ "convert", kSample, once });
     ASSERT_EQ(r.Exit, 0) << r.Err;
-    EXPECT_EQ(Run("info " + Quote(once)).Out, kSampleInfo);
-    ASSERT_EQ(Run("convert " + Quote(once) + " " + Quote(twice)).Exit, 0);
-    EXPECT_EQ(Slurp(twice), Slurp(once));
+    EXPECT_EQ(Run({ "info", once }).Out, kSampleInfo);
+    ASSERT_EQ(Run({ "convert", once, twice }).Exit, 0);
+    EXPECT_EQ(ReadFile(twice), ReadFile(once));
 
     // Damaged input: the output is neither made nor touched.
-    const std::string sample = Slurp(kSample);
-    Spit(Dir / "cut.vgn", sample.substr(0, 100));
-    Spit(twice, "keep");
-    r = Run("convert " + Quote(Dir / "cut.vgn") + " " + Quote(twice));
+    const std::string sample = ReadFile(kSample);
+    WriteFile(Dir / "cut.vgn", sample.substr(0, 100));
+    WriteFile(twice, "keep");
+    r = Run({ "convert", Dir / "cut.vgn", twice });
     EXPECT_EQ(r.Exit, 2);
     EXPECT_EQ(r.Err, "Corrupted file: Stream read error\n");
-    EXPECT_EQ(Slurp(twice), "keep");
-    EXPECT_EQ(Run("convert " + Quote(Dir / "cut.vgn") + " " + Quote(Dir / "new.vgn")).Exit, 2);
+    EXPECT_EQ(ReadFile(twice), "keep");
+    EXPECT_EQ(Run({ "convert", Dir / "cut.vgn", Dir / "new.vgn" }).Exit, 2);
     EXPECT_FALSE(fs::exists(Dir / "new.vgn"));
 
-    r = Run("convert " + Quote(kSample) + " " + Quote(Dir / "no-folder" / "x.vgn"));
+    r = Run({ "convert", kSample, Dir / "no-folder" / "x.vgn" });
     EXPECT_EQ(r.Exit, 2);
     EXPECT_NE(r.Err.find("no-folder/x.vgn"), std::string::npos);
-    EXPECT_EQ(Run("convert " + Quote(kSample)).Exit, 64);
+    EXPECT_EQ(Run({ "convert", kSample }).Exit, 64);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cli/cli_run.h"
 #include "support/globals_fixture.h"
 
 #include "format/net_writer.h"
@@ -67,17 +68,12 @@ protected:
         test::GlobalsTest::TearDown();
     }
 
-    int Run(const std::vector<std::string> &args)
+    int Run(std::vector<std::string> args)
     {
-        std::string command = "'" MORVANE_CLI "' render";
-        for (const auto &a : args)
-            command += " '" + a + "'";
-        command += " </dev/null >/dev/null 2>'" + (dir / "err").string() + "'";
-        const int status = std::system(command.c_str());
-        std::stringstream text;
-        text << std::ifstream(dir / "err").rdbuf();
-        err = text.str();
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        args.insert(args.begin(), "render");
+        const test::CliRun run = test::RunCli(args);
+        err = run.Err;
+        return run.Exit;
     }
     std::string Identify(const fs::path &file, const std::string &format)
     {
@@ -131,8 +127,8 @@ TEST_F(CliRenderTest, BadUsageWritesNothing)
     EXPECT_EQ(Run({ net.string(), Out("a.bmp"), "--scale", "65" }), 64);
     EXPECT_EQ(err.substr(0, err.find('\n')),
         "morvane-cli: --scale 65 is outside the zoom limits 1 to 64");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2)
-        << "only the net and the captured messages";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
+        << "only the net";
 }
 
 TEST_F(CliRenderTest, UnreadableInputAndUnwritableOutput)

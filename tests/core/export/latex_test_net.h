@@ -2,6 +2,7 @@
 #pragma once
 
 #include "support/globals_fixture.h"
+#include "support/test_files.h"
 
 #include "common/adjust_zoom.h"
 #include "export/latex_export.h"
@@ -68,14 +69,6 @@ inline void BuildSmallNet(TDrawingObjects &doc)
     AddLaTeXArc(doc, 192, 160, 280, 160);
 }
 
-inline std::string ReadFile(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 inline std::vector<std::string> GoldenLines(const std::string &name)
 {
     std::ifstream in(std::string(MORVANE_TEST_DATA) + "/latex/" + name);
@@ -84,27 +77,6 @@ inline std::vector<std::string> GoldenLines(const std::string &name)
         lines.push_back(line);
     return lines;
 }
-
-// A fresh folder under the system's temporary folder, removed with the object.
-class TempDir
-{
-public:
-    TempDir()
-    {
-        const auto base = std::filesystem::temp_directory_path();
-        for (int i = 0;; ++i) {
-            m_path
-                = base / ("morvane-latex-" + std::to_string(::getpid()) + "-" + std::to_string(i));
-            if (std::filesystem::create_directory(m_path))
-                break;
-        }
-    }
-    ~TempDir() { std::filesystem::remove_all(m_path); }
-    const std::filesystem::path &Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 inline bool HavePdfLaTeX()
 {

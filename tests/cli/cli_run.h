@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "support/test_files.h"
+
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace morvane::test {
+
+struct CliRun
+{
+    int Exit = -1;
+    std::string Out;
+    std::string Err;
+};
+
+inline std::string ShellQuote(const std::string &text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs morvane-cli as a user would, with no standard input; both outputs are captured whole.
+inline CliRun RunCli(const std::vector<std::string> &args)
+{
+    TempDir scratch;
+    std::string command = ShellQuote(MORVANE_CLI);
+    for (const auto &a : args)
+        command += " " + ShellQuote(a);
+    command += " </dev/null >" + ShellQuote((scratch.Path() / "out").string()) + " 2>"
+        + ShellQuote((scratch.Path() / "err").string());
+    const int status = std::system(command.c_str());
+    return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(scratch.Path() / "out"),
+        ReadFile(scratch.Path() / "err") };
+}
+
+} // namespace morvane::test
