@@ -14,16 +14,8 @@ int RunCheck(const std::vector<std::string> &args)
     if (args.size() != 1)
         return UsageError("check", "check takes exactly one file");
     TLoadedNet loaded;
-    const TLoadOutcome outcome = LoadNet(args[0], loaded, std::cerr);
-    if (outcome.Status == TLoadStatus::Unreadable) {
-        std::cerr << "morvane-cli: " << outcome.Message << '\n';
+    if (!LoadWholeNet(args[0], loaded))
         return kExitBadInput;
-    }
-    if (outcome.Status == TLoadStatus::Corrupted) {
-        // Half a net would be reported full of dangling arcs and unconnected nodes.
-        std::cerr << outcome.Message << '\n';
-        return kExitBadInput;
-    }
     loaded.Net().CheckTopology();
     bool errors = false;
     for (const auto &line : loaded.Messages().Lines) {

@@ -16,16 +16,8 @@ int RunConvert(const std::vector<std::string> &args)
     if (args.size() != 2)
         return UsageError("convert", "convert takes an input and an output file");
     TLoadedNet loaded;
-    const TLoadOutcome outcome = LoadNet(args[0], loaded, std::cerr);
-    if (outcome.Status == TLoadStatus::Unreadable) {
-        std::cerr << "morvane-cli: " << outcome.Message << '\n';
+    if (!LoadWholeNet(args[0], loaded))
         return kExitBadInput;
-    }
-    if (outcome.Status == TLoadStatus::Corrupted) {
-        // Converting half a net would pass the damage on silently.
-        std::cerr << outcome.Message << '\n';
-        return kExitBadInput;
-    }
     const std::string error = SaveNetFile(args[1], loaded.Net());
     if (!error.empty()) {
         std::cerr << "morvane-cli: " << error << '\n';

@@ -218,16 +218,8 @@ int RunLaTeX(const std::vector<std::string> &args)
         return UsageError(kName, "the output would overwrite the net file " + s.input);
 
     TLoadedNet loaded;
-    const TLoadOutcome outcome = LoadNet(s.input, loaded, std::cerr);
-    if (outcome.Status == TLoadStatus::Unreadable) {
-        std::cerr << "morvane-cli: " << outcome.Message << '\n';
+    if (!LoadWholeNet(s.input, loaded))
         return kExitBadInput;
-    }
-    if (outcome.Status == TLoadStatus::Corrupted) {
-        // A picture of half a net would pass for the whole one.
-        std::cerr << outcome.Message << '\n';
-        return kExitBadInput;
-    }
     try {
         Export(loaded.Net(), s);
     } catch (const std::exception &e) {

@@ -208,12 +208,8 @@ int RunRender(const std::vector<std::string> &args)
         return UsageError(kName, *problem);
 
     TLoadedNet loaded;
-    const TLoadOutcome outcome = LoadNet(a.input, loaded, std::cerr);
-    if (outcome.Status != TLoadStatus::Ok) {
-        // A picture of half a net would pass for the whole one.
-        std::cerr << "morvane-cli: " << outcome.Message << '\n';
+    if (!LoadWholeNet(a.input, loaded))
         return kExitBadInput;
-    }
 
     const auto gui = StartGui();
     const auto [error, pictureFailed] = Render(loaded.Net(), options, a);

@@ -27,12 +27,8 @@ int RunRoute(const std::vector<std::string> &args)
         if (!ParseInt(args[std::size_t(i) + 1], p[i]))
             return UsageError("route", "\"" + args[std::size_t(i) + 1] + "\" is not a whole number");
     TLoadedNet loaded;
-    const TLoadOutcome outcome = LoadNet(args[0], loaded, std::cerr);
-    if (outcome.Status != TLoadStatus::Ok) {
-        std::cerr << (outcome.Status == TLoadStatus::Corrupted ? "" : "morvane-cli: ")
-                  << outcome.Message << '\n';
+    if (!LoadWholeNet(args[0], loaded))
         return kExitBadInput;
-    }
     TDrawingObjects &net = loaded.Net();
     if (!net.Route(p[0], p[1], p[2], p[3])) {
         std::cout << "no route\n";

@@ -33,15 +33,8 @@ int RunXml(const std::vector<std::string> &args)
         return UsageError("xml", "xml takes exactly one net file");
 
     TLoadedNet loaded;
-    const TLoadOutcome outcome = LoadNet(input, loaded, std::cerr);
-    if (outcome.Status == TLoadStatus::Unreadable) {
-        std::cerr << "morvane-cli: " << outcome.Message << '\n';
+    if (!LoadWholeNet(input, loaded))
         return kExitBadInput;
-    }
-    if (outcome.Status == TLoadStatus::Corrupted) {
-        std::cerr << outcome.Message << '\n';
-        return kExitBadInput;
-    }
     TXMLExport exporter(loaded.Net(), output);
     if (!toFile) {
         std::cout << exporter.GetFileText();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "net_io.h"
 
+#include <iostream>
+
 #include "format/post_read.h"
 
 #include <ostream>
@@ -26,6 +28,16 @@ TLoadOutcome LoadNet(const std::string &path, TLoadedNet &net, std::ostream &war
     if (result.Status == TReadStatus::Fatal)
         return { TLoadStatus::Corrupted, "Corrupted file: " + result.Reason };
     return {};
+}
+
+bool LoadWholeNet(const std::string &path, TLoadedNet &net)
+{
+    const TLoadOutcome outcome = LoadNet(path, net, std::cerr);
+    if (outcome.Status == TLoadStatus::Ok)
+        return true;
+    std::cerr << (outcome.Status == TLoadStatus::Unreadable ? "morvane-cli: " : "")
+              << outcome.Message << '\n';
+    return false;
 }
 
 } // namespace morvane::cli

@@ -53,4 +53,8 @@ struct TLoadOutcome
 // reading order) are printed to `warnings` one per line, then the post-read steps run.
 TLoadOutcome LoadNet(const std::string &path, TLoadedNet &net, std::ostream &warnings);
 
+// LoadNet for the commands that judge or write a net: they refuse a damaged one, since half a
+// net would pass for the whole. Warnings and any failure go to standard error; false on failure.
+bool LoadWholeNet(const std::string &path, TLoadedNet &net);
+
 } // namespace morvane::cli
