@@ -386,22 +386,10 @@ void TArc::Place(std::int32_t x, std::int32_t y, const std::string &)
 
 void TArc::Edit(std::int32_t dx, std::int32_t dy)
 {
-    Record(ukChanged);
+    Record(ukChanged); // taken before the state changes; MoveEnd's own record is then a no-op
     Mode = omEdited;
     Erase();
-    switch (What & 0xFF) {
-    case 1:
-        SetLeft(WrapAdd(Left(), dx));
-        SetTop(WrapAdd(Top(), dy));
-        break;
-    case 2:
-        SetRight(WrapAdd(Right(), dx));
-        SetBottom(WrapAdd(Bottom(), dy));
-        break;
-    default:
-        break;
-    }
-    UpdateExtent();
+    MoveEnd(dx, dy);
     Draw();
 }
 
