@@ -127,17 +127,22 @@ Canvas *TDrawingObject::OwnerCanvas() const
     return m_owner ? m_owner->GetCanvas() : nullptr;
 }
 
-void TDrawingObject::Place(std::int32_t x, std::int32_t y, const std::string &label)
+void TDrawingObject::PlaceSized(std::int32_t x, std::int32_t y, std::int32_t width,
+                                std::int32_t height, const std::string &label)
 {
-    const auto &g = Globals();
     SetLeft(x);
     SetTop(y);
-    m_Width = g.XPsize;
-    m_Height = g.YPsize;
+    m_Width = width;
+    m_Height = height;
     SetRight(WrapAdd(m_Left, m_Width));
     SetBottom(WrapAdd(m_Top, m_Height));
     SetselfLabel(label);
     Record(ukCreated);
+}
+
+void TDrawingObject::Place(std::int32_t x, std::int32_t y, const std::string &label)
+{
+    PlaceSized(x, y, Globals().XPsize, Globals().YPsize, label);
 }
 
 void TDrawingObject::Edit(std::int32_t, std::int32_t)
@@ -286,15 +291,7 @@ std::shared_ptr<TDrawingObject> TTransition::Copy(TDrawingObjects *newOwner) con
 
 void TTransition::Place(std::int32_t x, std::int32_t y, const std::string &label)
 {
-    const auto &g = Globals();
-    SetLeft(x);
-    SetTop(y);
-    SetWidth(g.XTsize);
-    SetHeight(g.YTsize);
-    SetRight(WrapAdd(Left(), Width()));
-    SetBottom(WrapAdd(Top(), Height()));
-    SetselfLabel(label);
-    Record(ukCreated);
+    PlaceSized(x, y, Globals().XTsize, Globals().YTsize, label);
 }
 
 void TTransition::Edit(std::int32_t, std::int32_t dy)

@@ -162,6 +162,9 @@ public:
 
 protected:
     void CopyCommonTo(TDrawingObject &dest) const;
+    // Place with the symbol size of the class.
+    void PlaceSized(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                    const std::string &label);
     std::int32_t xUnit() const;
     std::int32_t yUnit() const;
 
