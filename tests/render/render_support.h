@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/net_building.h"
 #include "model/drawing_objects.h"
 
 #include <QImage>
@@ -23,14 +24,7 @@ inline QPalette WhitePalette()
 inline std::shared_ptr<TArc> AddArc(
     TDrawingObjects &doc, int x1, int y1, int x2, int y2, bool arrowed)
 {
-    auto a = doc.Add<TArc>();
-    a->SetLeft(x1);
-    a->SetTop(y1);
-    a->SetRight(x2);
-    a->SetBottom(y2);
-    a->UpdateExtent();
-    a->Arrowed = arrowed;
-    return a;
+    return AddPiece(doc, x1, y1, x2, y2, arrowed);
 }
 
 // Standard output of a shell command, or nothing if it failed.

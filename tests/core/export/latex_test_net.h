@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/net_building.h"
 #include "support/globals_fixture.h"
 #include "support/test_files.h"
 
@@ -37,13 +38,7 @@ protected:
 inline TArc *AddLaTeXArc(
     TDrawingObjects &doc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
-    auto arc = doc.Add<TArc>();
-    arc->SetLeft(x1);
-    arc->SetTop(y1);
-    arc->SetRight(x2);
-    arc->SetBottom(y2);
-    arc->UpdateExtent();
-    return arc.get();
+    return AddPiece(doc, x1, y1, x2, y2).get();
 }
 
 template <class T>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/net_building.h"
 #include "common/count_object.h"
 #include "common/message_list.h"
 #include "model/drawing_objects.h"
@@ -54,13 +55,8 @@ inline std::shared_ptr<TTransition> AddTransition(
 inline std::shared_ptr<TArc> AddArc(
     TDrawingObjects &net, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
-    auto a = net.Add<TArc>();
+    auto a = AddPiece(net, x1, y1, x2, y2);
     a->Init(clBlack);
-    a->SetLeft(x1);
-    a->SetTop(y1);
-    a->SetRight(x2);
-    a->SetBottom(y2);
-    a->UpdateExtent();
     return a;
 }
 

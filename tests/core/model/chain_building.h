@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/net_building.h"
 #include "model/drawing_objects.h"
 
 #include <cstdint>
@@ -12,13 +13,7 @@ namespace morvane::test::chains {
 inline TArc *Segment(
     TDrawingObjects &doc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
-    auto arc = doc.Add<TArc>();
-    arc->SetLeft(x1);
-    arc->SetTop(y1);
-    arc->SetRight(x2);
-    arc->SetBottom(y2);
-    arc->UpdateExtent();
-    return arc.get();
+    return AddPiece(doc, x1, y1, x2, y2).get();
 }
 
 // A position (32 x 32) or transition (32 x 80) with its top-left corner at (x, y).

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "support/net_building.h"
 #include "support/globals_fixture.h"
 #include "support/recording_canvas.h"
 
@@ -19,14 +20,7 @@ protected:
 
     std::shared_ptr<TArc> AddArc(int x1, int y1, int x2, int y2, bool arrowed)
     {
-        auto a = doc.Add<TArc>();
-        a->SetLeft(x1);
-        a->SetTop(y1);
-        a->SetRight(x2);
-        a->SetBottom(y2);
-        a->UpdateExtent();
-        a->Arrowed = arrowed;
-        return a;
+        return test::AddPiece(doc, x1, y1, x2, y2, arrowed);
     }
     std::vector<TPoint> LinePoints()
     {

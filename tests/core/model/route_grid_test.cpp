@@ -2,30 +2,22 @@
 #include "model/drawing_objects.h"
 #include "routing/path_finder.h"
 #include "support/globals_fixture.h"
+#include "support/net_building.h"
 
 namespace morvane {
 namespace {
 
 using RouteGridTest = test::GlobalsTest;
 
-std::shared_ptr<TArc> AddArc(TDrawingObjects &doc, int x1, int y1, int x2, int y2)
-{
-    auto a = doc.Add<TArc>();
-    a->SetLeft(x1);
-    a->SetTop(y1);
-    a->SetRight(x2);
-    a->SetBottom(y2);
-    a->UpdateExtent();
-    return a;
-}
+using test::AddPiece;
 
 TEST_F(RouteGridTest, ObjectsMarkTheirCellsWithTheirCodes)
 {
     TDrawingObjects doc(nullptr, nullptr, nullptr);
     doc.Add<TPosition>()->Place(80, 80, "L1");        // cells 10..14, raised by 20 div 8 = 2 rows
-    AddArc(doc, 200, 40, 200, 120);                   // vertical: code 3
-    AddArc(doc, 240, 40, 160, 40);                    // horizontal, right to left: code 2
-    AddArc(doc, 400, 400, 400, 400);                  // zero length: code 1
+    AddPiece(doc, 200, 40, 200, 120);                   // vertical: code 3
+    AddPiece(doc, 240, 40, 160, 40);                    // horizontal, right to left: code 2
+    AddPiece(doc, 400, 400, 400, 400);                  // zero length: code 1
     doc.BuildRouteGrid();
     ASSERT_TRUE(doc.PathFinder);
     const TPathFinder &pf = *doc.PathFinder;

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "model/drawing_objects.h"
+
+namespace morvane::test {
+
+// An arc piece from (x1, y1) to (x2, y2), linked to nothing yet.
+inline std::shared_ptr<TArc> AddPiece(TDrawingObjects &doc, std::int32_t x1, std::int32_t y1,
+                                      std::int32_t x2, std::int32_t y2, bool arrowed = false)
+{
+    auto arc = doc.Add<TArc>();
+    arc->SetLeft(x1);
+    arc->SetTop(y1);
+    arc->SetRight(x2);
+    arc->SetBottom(y2);
+    arc->UpdateExtent();
+    arc->Arrowed = arrowed;
+    return arc;
+}
+
+} // namespace morvane::test
