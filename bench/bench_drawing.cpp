@@ -14,6 +14,9 @@
 #include "render/qt_canvas.h"
 
 #include <QGuiApplication>
+#ifdef MORVANE_BENCH_APP
+#include <QApplication>
+#endif
 #endif
 
 namespace {
@@ -52,12 +55,19 @@ std::unique_ptr<TDrawingObjects> MakeNet(int count, int unitsPerRow)
 
 QGuiApplication &App()
 {
+    // The editing benchmarks need widgets: whichever runs first makes the one application.
+    if (auto *existing = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return *existing;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "morvane_bench";
     static char *argv[] = { name, nullptr };
+#ifdef MORVANE_BENCH_APP
+    static QApplication app(argc, argv);
+#else
     static QGuiApplication app(argc, argv);
+#endif
     return app;
 }
 

@@ -4,6 +4,7 @@
 #include "editor/logo.h"
 #include "editor/message_list_box.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -227,6 +228,8 @@ TEST_F(MainWindowTest, UndoButtonsFollowTheActiveNetWhileTheMenuItemsStayEnabled
     // A press in the window begins a step, which drops the redo list.
     Trigger("miUndo");
     ASSERT_TRUE(Act("tbReDo")->isEnabled());
+    // Over an empty spot the right button opens the net properties.
+    AnswerModal([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
     QTest::mouseClick(net->viewport(), Qt::RightButton, {}, { 5, 5 });
     EXPECT_FALSE(Act("tbReDo")->isEnabled());
 }

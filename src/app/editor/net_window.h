@@ -96,6 +96,23 @@ public:
     QString ObjectHint(QPoint client);
     TPoint NetPoint(QPoint client) const;
 
+    // --- Editing ---
+    void PlacePosition(std::int32_t x, std::int32_t y);
+    void PlaceTransition(std::int32_t x, std::int32_t y);
+    // A straight piece between two snapped points; nothing when they coincide.
+    void AddArcPiece(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    // Routes a new arc from the press point to the release point around the net's objects.
+    void AutoRouteArc(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
+    // Whether the last pointer position lies in the auto-scroll margin; sets ScrollStep.
+    bool AutoScrollStep();
+    // The text ShowObjectInfo shows for the object at a net point; empty over an empty spot.
+    QString ObjectInfo(std::int32_t x, std::int32_t y);
+    void ShowObjectInfo(std::int32_t x, std::int32_t y);
+    TPoint WizardAnchor;
+    std::int32_t WizardInputs = 0;
+    std::int32_t WizardOutputs = 0;
+    TPoint WizardCell;
+
     // --- Pointer and keys ---
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint client);
     void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint client);
@@ -118,6 +135,49 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // Where PrepareRouteEnds leaves the two end objects and their stubs.
+    struct TRouteEnds
+    {
+        TDrawingObject *Start = nullptr;
+        TDrawingObject *End = nullptr;
+        std::int32_t StartSide = 0, StartStub = 0, StartStubEnd = 0;
+        std::int32_t EndSide = 0, EndStub = 0, EndStubEnd = 0;
+        // The nodes face each other too closely for stubs: one straight piece joins them.
+        bool Joined = false;
+    };
+    // A piece between two points taken as they are.
+    void AddArcPieceAt(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void PrepareRouteEnds(
+        std::int32_t &x1, std::int32_t &y1, std::int32_t &x2, std::int32_t &y2, TRouteEnds &e);
+
+    // Inverting marks drawn over the net: each is drawn and taken away by inverting the same
+    // pixels, and a full repaint puts back the ones still shown.
+    struct TOverlay
+    {
+        bool Shown = false;
+        TPoint A, B;
+    };
+    void ShowFocusRect(TOverlay &overlay, TPoint a, TPoint b);
+    void HideFocusRect(TOverlay &overlay);
+    void ShowRubberLine(TPoint a, TPoint b);
+    void HideRubberLine();
+    void InvertRubberLine();
+    void UpdateArcMarker(TPoint p);
+    void HideArcMarker();
+    void ScrollBy(TPoint step);
+    void RecomputeConnections();
+    void LeftPress(Qt::KeyboardModifiers shift);
+    void LeftRelease(Qt::KeyboardModifiers shift, TPoint p);
+    void RightRelease(Qt::KeyboardModifiers shift);
+    void SelectionRelease(Qt::KeyboardModifiers shift);
+    void DragRelease();
+    QPoint PointerClient() const;
+    void MovePointer(QPoint client, Qt::KeyboardModifiers shift, bool clamp);
+
+    TOverlay m_selectionRect;
+    TOverlay m_rubberLine;
+    TOverlay m_marker;
+
     void ResizeHandling();
     void UpdateScrollRanges();
     void SyncOrigin();

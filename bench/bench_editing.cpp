@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+// Editing through a real net window: a drag step over many selected objects, a selecting click
+// in a large net, and a routed arc.
+#ifdef MORVANE_BENCH_APP
+
+#include "editor/editor_modes.h"
+#include "editor/gn_main.h"
+#include "editor/net_window.h"
+#include "editor/program.h"
+#include "settings/registry_store.h"
+
+#include "model/drawing_objects.h"
+#include "options/display_globals.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace morvane {
+namespace {
+
+TGN &Main()
+{
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "morvane_bench";
+        static char *argv[] = { name, nullptr };
+        static QApplication app(argc, argv);
+    }
+    static bool started = false;
+    if (!started) {
+        // Nothing a benchmark does may reach the user's own settings.
+        static QTemporaryDir config;
+        qputenv("MORVANE_CONFIG_DIR", config.path().toUtf8());
+        TRegistry::SetStoreFolder(config.path().toStdString());
+        StartUp(false);
+        Program().GN->resize(900, 700);
+        Program().GN->show();
+        QApplication::processEvents();
+        started = true;
+    }
+    return *Program().GN;
+}
+
+// A fresh net window holding `count` objects: positions, transitions and arc pieces in rows,
+// every 40 pixels, the first rows in view.
+TNet &NetOf(int count)
+{
+    TGN &gn = Main();
+    for (TNet *old : gn.NetWindows())
+        old->parentWidget()->close();
+    QApplication::processEvents();
+    TNet &net = *gn.NewNet();
+    QApplication::processEvents();
+    const auto &g = Globals();
+    for (int i = 0; i < count; ++i) {
+        const std::int32_t x = (i % 100) * 40, y = 40 + (i / 100) * 40;
+        switch (i % 3) {
+        case 0: {
+            auto p = net.Net().Add<TPosition>();
+            p->Init(g.ColorTable[11]);
+            p->Place(x, y, "L" + std::to_string(i));
+            break;
+        }
+        case 1: {
+            auto t = net.Net().Add<TTransition>();
+            t->Init(g.ColorTable[4]);
+            t->Place(x, y, "Z" + std::to_string(i));
+            break;
+        }
+        default: {
+            auto a = net.Net().Add<TArc>();
+            a->Init(g.ColorTable[19]);
+            a->InitDrawn(x, y + 16, x + 32, y + 16, false);
+            break;
+        }
+        }
+    }
+    gn.SetMode(mdEdit);
+    net.EditState = esNone;
+    net.Redraw();
+    net.viewport()->repaint();
+    return net;
+}
+
+// One pointer move of a drag holding 500 selected objects, shown on the screen.
+void BM_DragMove500Of10000(benchmark::State &state)
+{
+    TNet &net = NetOf(10000);
+    for (std::size_t i = 0; i < 500; ++i)
+        net.Net().Object(i)->Mode = omSelected;
+    net.EditState = esGroup;
+    const QPoint grab(12, 52); // inside the first position
+    net.FormMouseDown(Qt::LeftButton, {}, grab);
+    int step = 0;
+    for (auto _ : state) {
+        const QPoint p = grab + QPoint((step++ & 1) ? 0 : 8, 0);
+        net.FormMouseMove(Qt::LeftButton, {}, p);
+        net.viewport()->repaint();
+    }
+    net.FormMouseUp(Qt::LeftButton, {}, grab);
+}
+BENCHMARK(BM_DragMove500Of10000)->Unit(benchmark::kMillisecond);
+
+// A click that selects one object of a 10,000-object net (press and release).
+void BM_ClickSelectIn10000(benchmark::State &state)
+{
+    TNet &net = NetOf(10000);
+    const QPoint targets[2] = { QPoint(12, 52), QPoint(92, 132) };
+    int i = 0;
+    for (auto _ : state) {
+        const QPoint p = targets[i++ & 1];
+        net.FormMouseDown(Qt::LeftButton, {}, p);
+        net.FormMouseUp(Qt::LeftButton, {}, p);
+        net.viewport()->repaint();
+    }
+    if (net.EditState != esSingle)
+        state.SkipWithError("the click did not select");
+}
+BENCHMARK(BM_ClickSelectIn10000)->Unit(benchmark::kMillisecond);
+
+// One arc routed across the default page, in the arc wizard: press, move, release.
+void BM_AutoRouteAcrossThePage(benchmark::State &state)
+{
+    TNet &net = NetOf(0);
+    // A wall of positions across the page that the arc has to go round.
+    for (int i = 0; i < 40; ++i) {
+        auto p = net.Net().Add<TPosition>();
+        p->Init(Globals().ColorTable[11]);
+        p->Place(40 + i * 32, 1200, "W" + std::to_string(i));
+    }
+    Main().SetMode(mdArcWizard);
+    const QPoint from(100, 100), to(500, 1900);
+    for (auto _ : state) {
+        state.PauseTiming();
+        net.SetVertPosition(0);
+        state.ResumeTiming();
+        net.AutoRouteArc(from.x(), from.y(), to.x(), to.y());
+        net.viewport()->repaint();
+        state.PauseTiming();
+        if (net.Net().Arcs().empty())
+            state.SkipWithError("no route");
+        net.Net().BeginStep();
+        for (auto *a : std::vector<TArc *>(net.Net().Arcs()))
+            a->Mode = omSelected;
+        net.Net().DeleteSelected();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AutoRouteAcrossThePage)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace morvane
+
+#endif

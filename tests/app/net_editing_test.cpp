@@ -1,0 +1,479 @@
+// SPDX-License-Identifier: MIT
+#include "app_fixture.h"
+#include "editor/editor_modes.h"
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <tuple>
+#include <vector>
+
+namespace morvane::test {
+namespace {
+
+using Piece = std::tuple<int, int, int, int>;
+
+class NetEditingTest : public AppTest
+{
+protected:
+    // A new net window with a client area of 600 x 400 pixels, in the given mode.
+    TNet *NewNet(std::uint16_t mode = mdEdit)
+    {
+        Trigger("miNew");
+        net = gn->ActiveNet();
+        QWidget *sub = net->parentWidget();
+        sub->showNormal();
+        sub->resize(sub->width() + 600 - net->viewport()->width(),
+            sub->height() + 400 - net->viewport()->height());
+        Settle();
+        gn->SetMode(mode);
+        return net;
+    }
+    QWidget *View() const { return net->viewport(); }
+    void Press(QPoint p, Qt::KeyboardModifiers mods = {}, Qt::MouseButton b = Qt::LeftButton)
+    {
+        QTest::mousePress(View(), b, mods, p);
+    }
+    void Release(QPoint p, Qt::KeyboardModifiers mods = {}, Qt::MouseButton b = Qt::LeftButton)
+    {
+        QTest::mouseRelease(View(), b, mods, p);
+    }
+    void Move(QPoint p, Qt::MouseButtons held = Qt::LeftButton)
+    {
+        QMouseEvent e(QEvent::MouseMove, p, View()->mapToGlobal(p), Qt::NoButton, held, {});
+        QApplication::sendEvent(View(), &e);
+    }
+    void Click(QPoint p, Qt::KeyboardModifiers mods = {})
+    {
+        Press(p, mods);
+        Release(p, mods);
+    }
+    void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods = {})
+    {
+        Press(from, mods);
+        Move((from + to) / 2);
+        Move(to);
+        Release(to, mods);
+    }
+    // The file bytes without the label counters, which undo leaves alone so that labels stay
+    // unique, and with the connections recomputed, which are derived from the geometry.
+    std::string Bytes() const
+    {
+        net->Net().RebuildConnections();
+        const auto pos = net->PositionCounter().Value, tr = net->TransitionCounter().Value;
+        net->PositionCounter().Value = net->TransitionCounter().Value = 0;
+        std::string s = WriteNetToString(net->Net());
+        net->PositionCounter().Value = pos;
+        net->TransitionCounter().Value = tr;
+        return s;
+    }
+    std::vector<Piece> Pieces() const
+    {
+        std::vector<Piece> out;
+        for (auto *a : net->Net().Arcs())
+            out.emplace_back(a->Left(), a->Top(), a->Right(), a->Bottom());
+        return out;
+    }
+
+    TNet *net = nullptr;
+};
+
+TEST_F(NetEditingTest, PlacingSnapsToTheGridAndNumbersLabelsOnFromTheFile)
+{
+    NewNet(mdPlacePosition);
+    Click({ 13, 11 });
+    Click({ 100, 100 });
+    gn->SetMode(mdPlaceTransition);
+    Click({ 200, 40 });
+    ASSERT_EQ(net->Net().Positions().size(), 2u);
+    const TPosition &l1 = *net->Net().Positions()[0];
+    EXPECT_EQ(l1.Left(), 16);
+    EXPECT_EQ(l1.Top(), 8);
+    EXPECT_EQ(l1.selfLabel(), "L1");
+    EXPECT_EQ(l1.Capacity, -1);
+    EXPECT_EQ(net->Net().Positions()[1]->selfLabel(), "L2");
+    // Half a step rounds down.
+    EXPECT_EQ(net->Net().Positions()[1]->Left(), 96);
+    ASSERT_EQ(net->Net().Transitions().size(), 1u);
+    EXPECT_EQ(net->Net().Transitions()[0]->selfLabel(), "Z1");
+
+    // Each press is a step of its own.
+    net->Net().Undo();
+    EXPECT_TRUE(net->Net().Transitions().empty());
+    EXPECT_EQ(net->Net().Positions().size(), 2u);
+
+    Globals().SnapToGrid = false;
+    gn->SetMode(mdPlacePosition);
+    Click({ 12, 11 });
+    EXPECT_EQ(net->Net().Positions().back()->Left(), 12);
+    EXPECT_EQ(net->Net().Positions().back()->Top(), 11);
+    Globals().SnapToGrid = true;
+
+    // An arc piece whose ends snap to one point is no piece.
+    gn->SetMode(mdPlaceArc);
+    Drag({ 298, 298 }, { 299, 297 });
+    EXPECT_TRUE(net->Net().Arcs().empty());
+    Drag({ 298, 298 }, { 403, 299 });
+    ASSERT_EQ(Pieces(), (std::vector<Piece> { { 296, 296, 400, 296 } }));
+
+    // Numbering goes on from the counter a file was saved with.
+    TTestNet t;
+    AddPosition(t.Net, 40, 40, "L7");
+    t.Positions.Value = 7;
+    ASSERT_EQ(SaveNetFile(Path("seven.vgn").toStdString(), t.Net), "");
+    net = gn->OpenNet(Path("seven.vgn"));
+    gn->SetMode(mdPlacePosition);
+    Click({ 200, 200 });
+    EXPECT_EQ(net->Net().Positions().back()->selfLabel(), "L8");
+}
+
+TEST_F(NetEditingTest, ClickShiftClickAltClickAndRectanglesSelect)
+{
+    NewNet();
+    TDrawingObjects &doc = net->Net();
+    auto a = AddPosition(doc, 40, 40, "A");
+    auto b = AddPosition(doc, 56, 40, "B"); // overlaps A from x 56 to 72
+    auto c = AddPosition(doc, 200, 40, "C");
+    auto d = AddPosition(doc, 300, 200, "D");
+
+    Click({ 80, 50 });
+    EXPECT_EQ(net->EditState, esSingle);
+    EXPECT_EQ(net->Selected(), b.get());
+    EXPECT_EQ(b->Mode, omSelected);
+    Click({ 60, 50 });
+    EXPECT_EQ(net->Selected(), b.get());
+    Click({ 500, 350 });
+
+    // Alt picks the lowest object under the pointer, without it the topmost.
+    Click({ 60, 50 }, Qt::AltModifier);
+    EXPECT_EQ(net->Selected(), a.get());
+    EXPECT_EQ(a->Mode, omSelected);
+    EXPECT_EQ(b->Mode, omNormal);
+
+    Click({ 210, 50 }, Qt::ShiftModifier);
+    EXPECT_EQ(net->EditState, esGroup);
+    EXPECT_TRUE(net->GroupSelection);
+    EXPECT_EQ(a->Mode, omSelected);
+    EXPECT_EQ(c->Mode, omSelected);
+    Click({ 210, 50 }, Qt::ShiftModifier);
+    EXPECT_EQ(c->Mode, omNormal);
+    EXPECT_EQ(a->Mode, omSelected);
+    EXPECT_EQ(net->EditState, esNone);
+
+    Click({ 500, 350 });
+    EXPECT_EQ(net->EditState, esNone);
+    EXPECT_EQ(net->Selected(), nullptr);
+    for (auto *o : { a.get(), b.get(), c.get(), d.get() })
+        EXPECT_EQ(o->Mode, omNormal);
+
+    // A rectangle selects what it touches and drops the rest; with Shift it toggles.
+    Click({ 310, 210 });
+    Drag({ 30, 30 }, { 210, 60 });
+    EXPECT_EQ(net->EditState, esGroup);
+    EXPECT_EQ(a->Mode, omSelected);
+    EXPECT_EQ(b->Mode, omSelected);
+    EXPECT_EQ(c->Mode, omSelected);
+    EXPECT_EQ(d->Mode, omNormal);
+    Drag({ 190, 30 }, { 350, 250 }, Qt::ShiftModifier);
+    EXPECT_EQ(c->Mode, omNormal);
+    EXPECT_EQ(d->Mode, omSelected);
+    EXPECT_EQ(a->Mode, omSelected);
+
+    // Nothing of the rubber band is left on the picture.
+    const QImage before = net->Backing().copy();
+    net->Redraw();
+    net->PaintPage();
+    for (int x = 240; x < 290; ++x)
+        EXPECT_EQ(before.pixel(x, 30), net->Backing().pixel(x, 30)) << x;
+    for (int y = 100; y < 190; ++y)
+        EXPECT_EQ(before.pixel(350, y), net->Backing().pixel(350, y)) << y;
+}
+
+TEST_F(NetEditingTest, DraggingMovesTheSelectionAndSettlesItOnTheGrid)
+{
+    NewNet();
+    auto p = AddPosition(net->Net(), 40, 40, "L1");
+    auto q = AddPosition(net->Net(), 120, 40, "L2");
+    Click({ 50, 50 });
+    ASSERT_EQ(net->EditState, esSingle);
+    Press({ 50, 50 });
+    EXPECT_EQ(net->EditState, esDragging);
+    EXPECT_EQ(p->Mode, omDragged);
+    Move({ 60, 52 });
+    Move({ 63, 55 });
+    EXPECT_EQ(p->Left(), 53);
+    Release({ 63, 55 });
+    EXPECT_EQ(p->Left(), 48);
+    EXPECT_EQ(p->Top(), 40);
+    EXPECT_EQ(p->Mode, omSelected);
+    EXPECT_EQ(net->EditState, esSingle);
+
+    Drag({ 30, 30 }, { 200, 100 });
+    ASSERT_EQ(net->EditState, esGroup);
+    Drag({ 130, 50 }, { 130, 66 });
+    EXPECT_EQ(p->Top(), 56);
+    EXPECT_EQ(q->Top(), 56);
+    EXPECT_EQ(net->EditState, esGroup);
+    EXPECT_EQ(q->Mode, omSelected);
+
+    // The drag is one step.
+    net->Net().Undo();
+    EXPECT_EQ(p->Top(), 40);
+    EXPECT_EQ(q->Top(), 40);
+}
+
+TEST_F(NetEditingTest, DragEditMovesTheJointOfTwoSegmentsTogether)
+{
+    for (std::uint16_t mode : { mdDragEdit, mdEdit }) {
+        NewNet(mode);
+        auto a1 = AddArc(net->Net(), 40, 200, 120, 200);
+        auto a2 = AddArc(net->Net(), 120, 200, 120, 280);
+        net->Net().RebuildConnections();
+        ASSERT_EQ(a1->NextArc(), a2.get());
+        Click({ 80, 200 });
+        ASSERT_EQ(net->Selected(), a1.get());
+        Press({ 120, 200 });
+        Move({ 130, 205 });
+        Move({ 136, 208 });
+        Release({ 136, 208 });
+        EXPECT_EQ(std::make_pair(a1->Right(), a1->Bottom()), std::make_pair(136, 208));
+        if (mode == mdDragEdit)
+            EXPECT_EQ(std::make_pair(a2->Left(), a2->Top()), std::make_pair(136, 208));
+        else
+            EXPECT_EQ(std::make_pair(a2->Left(), a2->Top()), std::make_pair(120, 200));
+        EXPECT_EQ(a2->Bottom(), 280);
+        Trigger("miClose");
+    }
+}
+
+TEST_F(NetEditingTest, ArcsFollowANodeDraggedInDragEditOrAreRoutedAnew)
+{
+    NewNet(mdDragEdit);
+    auto l1 = AddPosition(net->Net(), 40, 80, "L1");
+    auto z1 = AddTransition(net->Net(), 200, 64, "Z1");
+    auto arc = AddArc(net->Net(), 72, 96, 216, 96);
+    net->Net().RebuildConnections();
+    ASSERT_EQ(arc->ToNode(), z1.get());
+
+    Click({ 205, 130 });
+    ASSERT_EQ(net->Selected(), z1.get());
+    Drag({ 205, 130 }, { 221, 130 });
+    EXPECT_EQ(z1->Left(), 216);
+    EXPECT_EQ(Pieces(), (std::vector<Piece> { { 72, 96, 232, 96 } }));
+
+    // A horizontal arc cannot follow a node moved down: it is routed again, still from L1 to Z1.
+    Click({ 221, 130 });
+    const std::string before = Bytes();
+    const std::int32_t step = net->Net().UndoStep;
+    Drag({ 221, 130 }, { 221, 162 });
+    EXPECT_EQ(z1->Top(), 96);
+    net->Net().RebuildConnections();
+    ASSERT_FALSE(net->Net().Arcs().empty());
+    bool joined = false;
+    for (auto *a : net->Net().Arcs())
+        joined |= a->FromNode() == l1.get() && a->ToNode() == z1.get();
+    EXPECT_TRUE(joined);
+    EXPECT_EQ(z1->InIndex.size(), 1u);
+
+    // Routing adds steps of its own; undoing them all gives the net before the drag, and no
+    // step leaves an object dragged.
+    while (net->Net().UndoStep > step) {
+        net->Net().Undo();
+        for (const auto &o : net->Net().Objects())
+            EXPECT_NE(o->Mode, omDragged) << net->Net().UndoStep;
+    }
+    EXPECT_EQ(Bytes(), before);
+}
+
+TEST_F(NetEditingTest, RoutedArcLeavesAndEntersItsNodesThroughStubs)
+{
+    NewNet(mdArcWizard);
+    TDrawingObjects &doc = net->Net();
+    AddPosition(doc, 80, 80, "L1");
+    auto z = AddTransition(doc, 200, 160, "Z1");
+    z->SetRight(208);
+    z->SetWidth(8);
+    // The start marker shows over a node, at the side the arc would leave by.
+    Move({ 104, 96 }, Qt::NoButton);
+    EXPECT_TRUE(net->MarkerShown);
+    EXPECT_EQ(net->WizardAnchor.x, 108);
+    Move({ 300, 300 }, Qt::NoButton);
+    EXPECT_FALSE(net->MarkerShown);
+
+    Drag({ 104, 96 }, { 202, 200 });
+    EXPECT_EQ(Pieces(),
+        (std::vector<Piece> {
+            { 152, 96, 152, 200 }, { 112, 96, 152, 96 }, { 152, 200, 204, 200 } }));
+    EXPECT_TRUE(doc.Arcs().back()->Arrowed);
+    EXPECT_FALSE(doc.Arcs().front()->Arrowed);
+
+    // On one row the two stubs meet and become one piece.
+    Trigger("miClose");
+    NewNet(mdArcWizard);
+    AddPosition(net->Net(), 80, 80, "L1");
+    auto z2 = AddTransition(net->Net(), 200, 64, "Z1");
+    z2->SetRight(208);
+    z2->SetWidth(8);
+    Drag({ 104, 96 }, { 202, 96 });
+    EXPECT_EQ(Pieces(), (std::vector<Piece> { { 112, 96, 204, 96 } }));
+
+    // On an empty page the snapped points are joined directly; one cell gives nothing.
+    net->Net().Clear();
+    Drag({ 298, 298 }, { 299, 297 });
+    EXPECT_TRUE(net->Net().Arcs().empty());
+    Drag({ 13, 11 }, { 61, 45 });
+    const auto pieces = Pieces();
+    ASSERT_FALSE(pieces.empty());
+    EXPECT_EQ(std::get<0>(pieces.front()), 16);
+    EXPECT_EQ(std::get<1>(pieces.front()), 8);
+    EXPECT_EQ(std::get<2>(pieces.back()), 64);
+    EXPECT_EQ(std::get<3>(pieces.back()), 48);
+}
+
+TEST_F(NetEditingTest, InfoKeyDescribesTheObjectUnderThePointer)
+{
+    NewNet();
+    TDrawingObjects &doc = net->Net();
+    AddPosition(doc, 40, 80, "L1");
+    AddPosition(doc, 40, 128, "L2");
+    AddTransition(doc, 200, 80, "Z1");
+    AddPosition(doc, 360, 104, "L3");
+    AddArc(doc, 72, 96, 216, 96);
+    AddArc(doc, 72, 144, 216, 144);
+    AddArc(doc, 216, 120, 360, 120);
+    const QString header = "Transitions=1\n\rPositions=3\n\rArcs=3\n\rComponents=7\n\r";
+    auto infoAt = [&](QPoint client) {
+        QString text;
+        QCursor::setPos(View()->mapToGlobal(client));
+        AnswerModal([&](QWidget *box) {
+            text = static_cast<QMessageBox *>(box)->text();
+            box->close();
+        });
+        QTest::keyClick(net, Qt::Key_I);
+        return text;
+    };
+    EXPECT_EQ(infoAt({ 210, 130 }),
+        header + "Transition Z1 is connected \r\n\r\nIn   : L1 L2\r\nOut  : L3");
+    EXPECT_EQ(infoAt({ 370, 110 }), header + "Position L3 is connected \r\nIn   : Z1\r\n");
+    EXPECT_EQ(net->ObjectInfo(100, 96), header + " Arc \r\nFrom   : L1\r\nTo   : Z1\r\n");
+    EXPECT_EQ(net->ObjectInfo(500, 300), "");
+}
+
+TEST_F(NetEditingTest, RightButtonAndKeysSelectOpenPropertiesAndDropTheRedoList)
+{
+    NewNet();
+    auto p = AddPosition(net->Net(), 40, 40, "L1");
+    gn->SetMode(mdPlacePosition);
+    Click({ 200, 200 });
+    net->Net().Undo();
+    ASSERT_TRUE(net->Net().CanRedo());
+
+    // Over an object the right button only makes it the current object.
+    QTest::mouseClick(View(), Qt::RightButton, {}, { 50, 50 });
+    EXPECT_FALSE(net->Net().CanRedo());
+    EXPECT_EQ(net->Selected(), p.get());
+    EXPECT_EQ(p->Mode, omNormal);
+
+    // Space over an empty spot opens the net properties; the button stays released.
+    bool opened = false;
+    AnswerModal([&](QWidget *dialog) {
+        opened = true;
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    QCursor::setPos(View()->mapToGlobal(QPoint(300, 300)));
+    QTest::keyPress(net, Qt::Key_Space);
+    QTest::keyRelease(net, Qt::Key_Space);
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(net->Buttons & Qt::LeftButton);
+
+    // Arrows move the pointer by grid steps, four with Ctrl.
+    QCursor::setPos(View()->mapToGlobal(QPoint(96, 96)));
+    QTest::keyClick(net, Qt::Key_Right);
+    EXPECT_EQ(View()->mapFromGlobal(QCursor::pos()), QPoint(104, 96));
+    QTest::keyClick(net, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(View()->mapFromGlobal(QCursor::pos()), QPoint(104, 128));
+
+    // Insert is a held left button: here it places a position at the pointer.
+    QTest::keyPress(net, Qt::Key_Insert);
+    EXPECT_TRUE(net->KeyDrag);
+    QTest::keyRelease(net, Qt::Key_Insert);
+    EXPECT_FALSE(net->KeyDrag);
+    EXPECT_EQ(net->Net().Positions().back()->Left(), 104);
+
+    QTest::keyClick(net, Qt::Key_Escape);
+    EXPECT_EQ(gn->EditorMode(), mdEdit);
+}
+
+TEST_F(NetEditingTest, DragRestingNearTheEdgeScrollsByGridStepsUntilReleased)
+{
+    NewNet();
+    auto p = AddPosition(net->Net(), 544, 184, "L1");
+    Click({ 550, 190 });
+    ASSERT_EQ(net->EditState, esSingle);
+    Press({ 560, 190 });
+    Move({ 580, 190 });
+    QCursor::setPos(View()->mapToGlobal(QPoint(590, 190)));
+    Move({ 590, 190 });
+    EXPECT_TRUE(net->Interval().isActive());
+    QTest::qWait(40);
+    const int scrolled = net->HorzPosition();
+    EXPECT_GT(scrolled, 8);
+    EXPECT_EQ(scrolled % 8, 0);
+    EXPECT_EQ(net->VertPosition(), 0);
+
+    Move({ 300, 190 });
+    Move({ 302, 190 });
+    EXPECT_FALSE(net->Interval().isActive());
+    // The object stays under the pointer.
+    EXPECT_EQ(p->Left(), 544 + 302 - 560 + net->HorzPosition());
+    const int rested = net->HorzPosition();
+    QTest::qWait(20);
+    EXPECT_EQ(net->HorzPosition(), rested);
+    Release({ 300, 190 });
+    EXPECT_EQ(net->EditState, esSingle);
+}
+
+TEST_F(NetEditingTest, UndoAndRedoOfAnEditingSessionGiveBackEveryStep)
+{
+    NewNet(mdPlacePosition);
+    std::vector<std::string> states;
+    auto step = [&](const std::function<void()> &action) {
+        states.push_back(Bytes());
+        action();
+    };
+    step([&] { Click({ 40, 40 }); });
+    step([&] { Click({ 200, 40 }); });
+    gn->SetMode(mdPlaceTransition);
+    step([&] { Click({ 120, 24 }); });
+    gn->SetMode(mdPlaceArc);
+    step([&] { Drag({ 72, 56 }, { 136, 56 }); });
+    gn->SetMode(mdArcWizard);
+    step([&] { Drag({ 140, 80 }, { 210, 56 }); });
+    gn->SetMode(mdEdit);
+    step([&] { Click({ 50, 50 }); });
+    step([&] { Drag({ 50, 50 }, { 66, 90 }); });
+    step([&] { Drag({ 20, 20 }, { 300, 200 }); });
+    step([&] { Drag({ 130, 60 }, { 146, 92 }); });
+    step([&] { Click({ 210, 60 }, Qt::ShiftModifier); });
+    step([&] { Drag({ 0, 0 }, { 100, 300 }, Qt::ShiftModifier); });
+    gn->SetMode(mdDragEdit);
+    step([&] { Click({ 500, 300 }); });
+    const std::string last = Bytes();
+    ASSERT_NE(states.front(), last);
+
+    for (std::size_t i = states.size(); i > 0; --i) {
+        net->Net().Undo();
+        EXPECT_EQ(Bytes(), states[i - 1]) << "undo of step " << i;
+    }
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        net->Net().Redo();
+        EXPECT_EQ(Bytes(), states[i]) << "redo of step " << i;
+    }
+    net->Net().Redo();
+    EXPECT_EQ(Bytes(), last);
+}
+
+} // namespace
+} // namespace morvane::test
