@@ -406,6 +406,41 @@ TEST_F(NetEditingTest, RightButtonAndKeysSelectOpenPropertiesAndDropTheRedoList)
     EXPECT_EQ(gn->EditorMode(), mdEdit);
 }
 
+TEST_F(NetEditingTest, AltKeysScrollKeypadKeysZoomAndEdgeKeysMoveThePointer)
+{
+    NewNet();
+    const int hMax = net->horizontalScrollBar()->maximum();
+    const int vMax = net->verticalScrollBar()->maximum();
+    ASSERT_GT(hMax, 0);
+    QTest::keyClick(net, Qt::Key_End, Qt::AltModifier);
+    EXPECT_EQ(net->HorzPosition(), hMax);
+    QTest::keyClick(net, Qt::Key_PageDown, Qt::AltModifier);
+    EXPECT_EQ(net->VertPosition(), vMax);
+    QTest::keyClick(net, Qt::Key_Home, Qt::AltModifier);
+    QTest::keyClick(net, Qt::Key_PageUp, Qt::AltModifier);
+    EXPECT_EQ(net->HorzPosition(), 0);
+    EXPECT_EQ(net->VertPosition(), 0);
+    QTest::keyClick(net, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(net->HorzPosition(), 8);
+    QTest::keyClick(net, Qt::Key_Down, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(net->VertPosition(), 32);
+
+    // The keypad keys zoom by one pixel per grid step.
+    QTest::keyClick(net, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(net->Net().xBaseUnit(), 9);
+    QTest::keyClick(net, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(net->Net().xBaseUnit(), 8);
+    QTest::keyClick(net, Qt::Key_Plus); // the main keyboard's plus is not a zoom key
+    EXPECT_EQ(net->Net().xBaseUnit(), 8);
+
+    // Home and End take the pointer to the client area's edges on its grid row.
+    QCursor::setPos(View()->mapToGlobal(QPoint(203, 99)));
+    QTest::keyClick(net, Qt::Key_Home);
+    EXPECT_EQ(View()->mapFromGlobal(QCursor::pos()), QPoint(0, 96));
+    QTest::keyClick(net, Qt::Key_End);
+    EXPECT_EQ(View()->mapFromGlobal(QCursor::pos()).x(), View()->width() - 1);
+}
+
 TEST_F(NetEditingTest, DragRestingNearTheEdgeScrollsByGridStepsUntilReleased)
 {
     NewNet();
