@@ -173,8 +173,7 @@ void DrawAll(
     canvas.MoveTo(0, 0);
     canvas.SetOrigin(origin);
     TCanvasSwap swap(net, &canvas);
-    for (std::size_t i = 0; i < net.Count(); ++i)
-        net.Object(i)->Draw();
+    net.RepaintAll();
     canvas.Release();
 }
 

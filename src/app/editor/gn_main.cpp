@@ -961,22 +961,21 @@ void TGN::miExitClick()
     close();
 }
 
+// Undo and redo are transient modes: the mode cycle repaints and refreshes the buttons.
 void TGN::miUndoClick()
 {
-    TNet *net = ActiveNet();
-    if (!net)
-        return;
-    net->Net().Undo();
-    SetMode(mdUndoRedo);
+    if (TNet *net = ActiveNet()) {
+        net->Net().Undo();
+        SetMode(mdUndoRedo);
+    }
 }
 
 void TGN::miRedoClick()
 {
-    TNet *net = ActiveNet();
-    if (!net)
-        return;
-    net->Net().Redo();
-    SetMode(mdUndoRedo);
+    if (TNet *net = ActiveNet()) {
+        net->Net().Redo();
+        SetMode(mdUndoRedo);
+    }
 }
 
 void TGN::miRewireClick()

@@ -24,6 +24,13 @@ TDrawRect DrawingRect(const TDrawingObject &obj)
         WrapMul(obj.GridBottom, uy) };
 }
 
+// The tip of a transition's head: half the width below the top, in the middle.
+TPoint HeadTip(const TDrawRect &r)
+{
+    const std::int32_t h = WrapAbs(WrapSub(r.R, r.L)) / 2;
+    return { WrapAdd(r.L, h), WrapAdd(r.T, h) };
+}
+
 TColor TableColor(int index)
 {
     return Globals().ColorTable[std::size_t(index)];
@@ -249,8 +256,7 @@ void TTransition::DrawSymbolOutline()
     if (!c)
         return;
     const TDrawRect r = DrawingRect(*this);
-    const std::int32_t h = WrapAbs(WrapSub(r.R, r.L)) / 2;
-    const std::int32_t tipX = WrapAdd(r.L, h), tipY = WrapAdd(r.T, h);
+    const auto [tipX, tipY] = HeadTip(r);
     c->MoveTo(tipX, tipY);
     c->LineTo(r.R, r.T);
     c->LineTo(r.L, r.T);
@@ -264,8 +270,7 @@ void TTransition::DrawFilledSymbol()
     if (!c)
         return;
     const TDrawRect r = DrawingRect(*this);
-    const std::int32_t h = WrapAbs(WrapSub(r.R, r.L)) / 2;
-    const std::int32_t tipX = WrapAdd(r.L, h), tipY = WrapAdd(r.T, h);
+    const auto [tipX, tipY] = HeadTip(r);
     c->Polygon({ { tipX, tipY }, { r.R, r.T }, { r.L, r.T } });
     c->MoveTo(tipX, tipY);
     c->LineTo(tipX, r.B);
