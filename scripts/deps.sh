@@ -4,7 +4,7 @@
 set -euo pipefail
 
 MORVANE_PACKAGES=(
-    cmake ninja-build g++ clang pkg-config
+    cmake ninja-build g++ clang clang-format pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev
     libpugixml-dev libjpeg62-turbo-dev libjpeg-turbo-progs
     libgtest-dev libgmock-dev googletest libbenchmark-dev

@@ -180,10 +180,11 @@ TGN::TGN(QWidget *parent)
 
 TGN::~TGN()
 {
-    // Net windows first: they reach into the clipboard and the message list as they go.
+    // Net windows first, while the message list their documents write to still exists. A window
+    // that was closed and waits for its deferred deletion is no longer listed by the area but is
+    // still its child: it goes now too.
     m_closing = true;
-    for (QMdiSubWindow *sub : m_mdi->subWindowList())
-        delete sub;
+    qDeleteAll(m_mdi->findChildren<QMdiSubWindow *>());
     m_clipObjects->Clear();
 }
 
@@ -601,6 +602,9 @@ TNet *TGN::CreateNetWindow()
 
 void TGN::NetWindowClosing(TNet *net)
 {
+    // The clipboard borrows a window's surface while it pastes.
+    if (m_clipObjects->GetCanvas() == &net->Surface())
+        m_clipObjects->SetCanvas(nullptr);
     m_messages->Clear();
     if (NetWindows().size() == 1) {
         MenuStatus(false);

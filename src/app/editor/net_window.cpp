@@ -63,9 +63,6 @@ TNet::TNet(TGN &main, QWidget *parent)
 TNet::~TNet()
 {
     m_interval.stop();
-    // The clipboard borrows a window's surface while it pastes.
-    if (m_main.ClipObjects().GetCanvas() == m_canvas.get())
-        m_main.ClipObjects().SetCanvas(nullptr);
     m_wizardObjects.reset();
     m_net.reset();
 }

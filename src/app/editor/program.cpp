@@ -9,6 +9,7 @@
 #include "dialogs/page_setup.h"
 #include "gn_main.h"
 #include "logo.h"
+#include "paste_guard.h"
 #include "settings/registry_persistence.h"
 
 #include <QApplication>
@@ -55,6 +56,8 @@ void StartUp(bool showSplash)
     }
     // 5. The main window answers the hints; hints come after 240 ms.
     qApp->installEventFilter(p.GN);
+    // No text field pastes an empty clipboard.
+    qApp->installEventFilter(new TPasteGuard(p.GN));
     if (!dynamic_cast<THintStyle *>(QApplication::style()))
         QApplication::setStyle(new THintStyle);
     // 6. The options dialog, and with it the options record and its defaults.

@@ -98,6 +98,7 @@ TPropertiesInspector::TPropertiesInspector(QWidget *parent)
 
     m_help = new QPlainTextEdit(this);
     m_help->setObjectName("ContextHelp");
+    m_help->setReadOnly(true);
 
     m_wizard = new QFrame(this);
     m_wizard->setObjectName("Wizard");

@@ -108,6 +108,7 @@ public:
     bool HasUndo() const { return m_undoStore != nullptr; }
     void Record(TDrawingObject *obj, std::uint8_t kind);
     void BeginStep();
+    // Both change nothing when there is nothing to undo or redo.
     void Undo();
     void Redo();
     bool CanUndo() const;

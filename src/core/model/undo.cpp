@@ -80,8 +80,11 @@ bool TDrawingObjects::CanUndo() const
 
 void TDrawingObjects::Undo()
 {
-    if (!m_undoStore || !m_undoStore->UndoEnabled || UndoStep < 1)
+    if (!CanUndo())
         return;
+    // The latest step that recorded anything: steps in which nothing changed (a click on an
+    // empty spot begins one) are passed over.
+    UndoStep = m_undoList.back()->Step;
     // Records of the current step form the tail of the list; walk them from the last.
     std::size_t i = m_undoList.size();
     while (i > 0) {
@@ -116,9 +119,10 @@ void TDrawingObjects::Undo()
 
 void TDrawingObjects::Redo()
 {
-    if (!m_undoStore)
+    if (!CanRedo())
         return;
-    ++UndoStep;
+    // The step undone last: its records form the tail of the redo list.
+    UndoStep = m_redoList.back()->Step;
     std::size_t i = m_redoList.size();
     while (i > 0) {
         --i;
