@@ -8,7 +8,6 @@
 #include "format/net_reader.h"
 
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -17,17 +16,16 @@ namespace {
 
 using FilesTest = AppTest;
 
-// Types the path into a file dialog, as a user would, and accepts it.
+// Chooses the path in a file dialog and accepts it.
 void Choose(QWidget *modal, const QString &path)
 {
     auto *dialog = qobject_cast<QFileDialog *>(modal);
     ASSERT_NE(dialog, nullptr);
-    auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit");
-    ASSERT_NE(edit, nullptr);
-    // The dialog selects its proposed file once it has read the folder; let it, then type.
-    QTest::qWait(100);
-    edit->setText(path);
-    QTest::keyClick(edit, Qt::Key_Return);
+    // The dialog leaves the file name alone while the user types in it.
+    if (QWidget *typing = dialog->focusWidget())
+        typing->clearFocus();
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept();
 }
 
 QStringList MenuCaptions(QMenu *menu)
@@ -213,23 +211,29 @@ TEST_F(FilesTest, OpenThroughTheDialogAddsToTheHistoryAndReopenDoesNot)
     EXPECT_EQ(gn->ReopenList(), (QStringList { a, b }));
 }
 
-TEST_F(FilesTest, SaveShowsTheDialogWithTheNetsName)
+// Save As of a new net once suggested the file of the net saved before it.
+TEST_F(FilesTest, SaveSuggestsTheNetsFileOrForANewNetItsCaptionInTheLastFolder)
 {
     const QString path = Path("named.vgn");
     WriteSampleNet(path);
     gn->OpenNet(path);
-    QString proposed;
-    AnswerModal([&](QWidget *modal) {
-        QTest::qWait(100);
-        if (auto *edit = modal->findChild<QLineEdit *>("fileNameEdit"))
-            proposed = edit->text();
-        Choose(modal, Path("copy.vgn"));
-    });
-    Trigger("miSave");
-    EXPECT_EQ(proposed, "named");
-    EXPECT_TRUE(QFile::exists(Path("copy.vgn")));
-    EXPECT_TRUE(QFile::exists(Path("copy.xml")));
-    EXPECT_EQ(gn->ActiveNet()->windowTitle(), Path("copy.vgn"));
+    QDir().mkpath(Path("sub"));
+    QStringList proposed;
+    auto saveAs = [&](const char *item, const QString &chosen) {
+        AnswerModal([&, chosen](QWidget *modal) {
+            proposed += qobject_cast<QFileDialog *>(modal)->selectedFiles().value(0);
+            Choose(modal, chosen);
+        });
+        Trigger(item);
+    };
+    saveAs("miSave", Path("sub/copy.vgn"));
+    EXPECT_TRUE(QFile::exists(Path("sub/copy.vgn")));
+    EXPECT_TRUE(QFile::exists(Path("sub/copy.xml")));
+    EXPECT_EQ(gn->ActiveNet()->windowTitle(), Path("sub/copy.vgn"));
+
+    Trigger("miNew");
+    saveAs("miSaveAs", Path("sub/new.vgn"));
+    EXPECT_EQ(proposed, (QStringList { Path("named.vgn"), Path("sub/Noname2.vgn") }));
 }
 
 } // namespace

@@ -40,6 +40,9 @@ TEST_F(MessagesTest, CheckListsTheProblemsAndADoubleClickFindsTheObject)
     EXPECT_TRUE(gn->MessagePanel()->isVisible());
     EXPECT_TRUE(Act("miMessages")->isChecked());
     EXPECT_EQ(net->EditState, esNone);
+    Settle();
+    QListWidget *list = gn->lbMessages();
+    EXPECT_EQ(list->viewport()->height() % list->sizeHintForRow(0), 0) << "whole lines";
 
     DoubleClick(1);
     EXPECT_EQ(gn->EditorMode(), mdEdit);

@@ -169,5 +169,23 @@ TEST_F(ViewTest, WheelScrollsByGridSteps)
     EXPECT_EQ(net->HorzPosition(), 0);
 }
 
+// Cascading once shrank the windows to their size hint in the corner.
+TEST_F(ViewTest, CascadeStaggersTheWindowsAtAUsefulSize)
+{
+    Trigger("miNew");
+    Trigger("miNew");
+    Trigger("miCascade");
+    const QRect area = gn->MdiArea()->viewport()->rect();
+    QList<QPoint> corners;
+    for (QMdiSubWindow *sub : gn->MdiArea()->subWindowList()) {
+        EXPECT_TRUE(area.contains(sub->geometry()));
+        EXPECT_GE(sub->width(), area.width() * 2 / 3);
+        EXPECT_GE(sub->height(), area.height() * 2 / 3);
+        corners << sub->pos();
+    }
+    ASSERT_EQ(corners.size(), 2);
+    EXPECT_NE(corners[0], corners[1]);
+}
+
 } // namespace
 } // namespace morvane::test

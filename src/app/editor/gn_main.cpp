@@ -38,6 +38,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -189,228 +190,7 @@ TGN::~TGN()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Construction of menus, tool bars and status bar
-
-QAction *TGN::MenuItem(QMenu *menu, const char *name, const QString &caption,
-    const QKeySequence &shortcut, void (TGN::*handler)(), int glyph)
-{
-    auto *action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    if (glyph >= 0)
-        action->setIcon(resources::GlyphPixmap(glyph));
-    if (handler)
-        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    return action;
-}
-
-QAction *TGN::ModeItem(QMenu *menu, const char *name, const QString &caption,
-    const QKeySequence &shortcut, std::uint16_t mode, int glyph)
-{
-    auto *action = MenuItem(menu, name, caption, shortcut, nullptr, glyph);
-    connect(action, &QAction::triggered, this, [this, mode] { SetMode(mode); });
-    return action;
-}
-
-void TGN::CreateMenus()
-{
-    using namespace resources;
-    using K = QKeySequence;
-    QMenuBar *bar = menuBar();
-
-    QMenu *file = bar->addMenu("&File");
-    file->setObjectName("mFile");
-    MenuItem(file, "miNew", "&New...", K(Qt::CTRL | Qt::Key_N), &TGN::miNewClick, giNew);
-    MenuItem(file, "miOpen", "&Open...", K(Qt::CTRL | Qt::Key_O), &TGN::miOpenClick, giOpen);
-    MenuItem(file, "miOpenAs", "Open As...", {}, &TGN::miOpenAsClick);
-    m_reopenMenu = file->addMenu("&Reopen");
-    m_reopenMenu->setObjectName("miReopen");
-    MenuItem(file, "miImport", "&Import...", K(Qt::CTRL | Qt::Key_I), nullptr, giImport);
-    MenuItem(file, "miSave", "&Save...", K(Qt::CTRL | Qt::Key_S), &TGN::miSaveClick, giSave);
-    MenuItem(file, "miSaveAs", "Save As...", {}, &TGN::miSaveAsClick);
-    MenuItem(file, "miClose", "&Close", K(Qt::CTRL | Qt::Key_F3), &TGN::miCloseClick, giClose);
-    file->addSeparator();
-    MenuItem(file, "miExport", "&Export...", {}, &TGN::miExportClick, giExport);
-    file->addSeparator();
-    MenuItem(file, "miPrintPreview", "Print Pre&view", {}, nullptr, giPrintPreview);
-    MenuItem(file, "miPrint", "&Print...", K(Qt::CTRL | Qt::Key_P), nullptr, giPrint);
-    file->addSeparator();
-    MenuItem(file, "miExit", "E&xit", K(Qt::ALT | Qt::Key_F4), &TGN::miExitClick);
-
-    m_editMenu = bar->addMenu("&Edit");
-    m_editMenu->setObjectName("mEdit");
-    QMenu *edit = m_editMenu;
-    MenuItem(edit, "miUndo", "&Undo", K(Qt::ALT | Qt::Key_Backspace), &TGN::miUndoClick, giUndo);
-    MenuItem(edit, "miRedo", "&Redo", K(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace), &TGN::miRedoClick,
-        giRedo);
-    edit->addSeparator();
-    QMenu *arc = edit->addMenu("&Arc");
-    arc->setObjectName("miArc");
-    MenuItem(arc, "miRewire", "Re&wire", K(Qt::CTRL | Qt::Key_W), &TGN::miRewireClick);
-    MenuItem(arc, "miRemoveFloating", "&Remove Floating", K(Qt::CTRL | Qt::Key_F),
-        &TGN::miRemoveFloatingClick);
-    MenuItem(arc, "miClearDisconnected", "&Clear Disconnected", K(Qt::SHIFT | Qt::Key_Delete),
-        &TGN::miClearDisconnectedClick);
-    QMenu *position = edit->addMenu("P&osition");
-    position->setObjectName("miPosition");
-    QMenu *relabel = position->addMenu("&Relabel");
-    relabel->setObjectName("miPositionRelabel");
-    // The two relabellers run the net properties dialog's position labeller, which arrives
-    // with that dialog.
-    MenuItem(relabel, "miByXY", "By &XY", K(Qt::SHIFT | Qt::Key_F6), nullptr);
-    MenuItem(relabel, "miByTransitions", "By &Transitions", K(Qt::SHIFT | Qt::Key_F7), nullptr);
-    MenuItem(position, "miPositionInitialize", "&Initialize", K(Qt::SHIFT | Qt::Key_F8), nullptr);
-    QMenu *transition = edit->addMenu("&Transition");
-    transition->setObjectName("miTransition");
-    MenuItem(transition, "miTransitionRelabel", "&Relabel", K(Qt::CTRL | Qt::Key_F6), nullptr);
-    MenuItem(
-        transition, "miTransitionInitialize", "&Initilaize", K(Qt::CTRL | Qt::Key_F8), nullptr);
-    QMenu *properties = edit->addMenu("Pr&operties");
-    properties->setObjectName("miProperties");
-    MenuItem(properties, "miSelectedObject", "&Selected Object", K(Qt::Key_Space), nullptr);
-    MenuItem(properties, "miGeneralizedNet", "&Generalized Net", K(Qt::CTRL | Qt::Key_Space),
-        &TGN::miGeneralizedNetClick);
-    edit->addSeparator();
-    MenuItem(edit, "miCheckTopology", "&Check Topology", K(Qt::Key_F11), &TGN::CheckTopology);
-    edit->addSeparator();
-    ModeItem(edit, "miDragEdit", "Drag ed&it", K(Qt::CTRL | Qt::Key_D), mdDragEdit, giDragEdit);
-    ModeItem(edit, "miEdit", "&Edit", K(Qt::CTRL | Qt::Key_E), mdEdit, giEdit);
-    ModeItem(edit, "miCut", "Cu&t", K(Qt::CTRL | Qt::Key_X), mdCut, giCut);
-    ModeItem(edit, "miCopy", "&Copy", K(Qt::CTRL | Qt::Key_C), mdCopy, giCopy);
-    ModeItem(edit, "miPaste", "&Paste", K(Qt::CTRL | Qt::Key_V), mdPaste, giPaste);
-    ModeItem(edit, "miDelete", "&Delete", K(Qt::Key_Delete), mdDelete);
-
-    m_viewMenu = bar->addMenu("&View");
-    m_viewMenu->setObjectName("mView");
-    QMenu *view = m_viewMenu;
-    QMenu *zoom = view->addMenu("&Zoom");
-    zoom->setObjectName("miZoom");
-    MenuItem(zoom, "miZoomIn", "&In", {}, &TGN::miZoomInClick, giZoomIn);
-    MenuItem(zoom, "miZoomOut", "&Out", {}, &TGN::miZoomOutClick, giZoomOut);
-    MenuItem(zoom, "miZoomNo", "&No", K(Qt::SHIFT | Qt::CTRL | Qt::Key_N), &TGN::miZoomNoClick);
-    MenuItem(zoom, "miBestFit", "&Best fit", K(Qt::CTRL | Qt::Key_B), &TGN::miBestFitClick);
-    MenuItem(view, "miRedraw", "&Redraw", K(Qt::Key_F5), &TGN::miRedrawClick, giRedraw);
-    view->addSeparator();
-    for (auto [name, caption, handler, checked] :
-        { std::tuple { "miToolbar", "Toolbar", &TGN::miToolbarClick, true },
-            std::tuple { "miStatusLine", "&Status Line", &TGN::miStatusLineClick, true },
-            std::tuple { "miMessages", "Messages", &TGN::miMessagesClick, false } }) {
-        QAction *a = MenuItem(view, name, caption, {}, nullptr);
-        a->setCheckable(true);
-        a->setChecked(checked);
-        // The handlers toggle the check themselves.
-        connect(a, &QAction::triggered, this, [this, a, handler = handler] {
-            a->setChecked(!a->isChecked());
-            (this->*handler)();
-        });
-    }
-    MenuItem(view, "miEventTracer", "Event Tracer", {}, nullptr);
-
-    m_placeMenu = bar->addMenu("&Place");
-    m_placeMenu->setObjectName("mPlace");
-    QMenu *place = m_placeMenu;
-    ModeItem(place, "miPlaceTransition", "&Transition", K(Qt::Key_T), mdPlaceTransition,
-        giPlaceTransition);
-    ModeItem(place, "miPlacePosition", "&Position", K(Qt::Key_P), mdPlacePosition, giPlacePosition);
-    ModeItem(place, "miPlaceArc", "&Arc", K(Qt::Key_A), mdPlaceArc, giPlaceArc);
-    place->addSeparator();
-    for (auto [name, caption, key, glyph] :
-        { std::tuple { "miTransitionWizard", "Transition &Wizard", Qt::Key_T, giTransitionWizard },
-            std::tuple { "miLeftTransition", "&Left Transition", Qt::Key_L, giLeftTransition },
-            std::tuple {
-                "miRightTransition", "&Right Transition", Qt::Key_R, giRightTransition } }) {
-        QAction *a = MenuItem(place, name, caption, K(Qt::CTRL | key), nullptr, glyph);
-        connect(
-            a, &QAction::triggered, this, [this, a] { miTransitionWizardClick(a->objectName()); });
-    }
-    ModeItem(place, "miAutorouteArc", "Auto&route Arc", K(Qt::CTRL | Qt::Key_A), mdArcWizard,
-        giAutorouteArc);
-
-    QAction *options = bar->addAction("&Options");
-    options->setObjectName("miOptions");
-    connect(options, &QAction::triggered, this, &TGN::miOptionsClick);
-
-    m_windowMenu = bar->addMenu("&Window");
-    m_windowMenu->setObjectName("mWindow");
-    QMenu *tile = m_windowMenu->addMenu("&Tile");
-    tile->setObjectName("miTile");
-    MenuItem(tile, "miTileHorizontal", "&Horisontal", {}, &TGN::miTileHorizontalClick);
-    MenuItem(tile, "miTileVertical", "&Veritical", {}, &TGN::miTileVerticalClick);
-    MenuItem(m_windowMenu, "miCascade", "&Cascade", {}, &TGN::miCascadeClick);
-    MenuItem(m_windowMenu, "miArrangeAll", "&Arrange All", {}, &TGN::miArrangeAllClick);
-
-    QMenu *help = bar->addMenu("&Help");
-    help->setObjectName("mHelp");
-    MenuItem(help, "miIndex", "Index", {}, nullptr);
-    MenuItem(help, "miAbout", "&About", {}, &TGN::miAboutClick);
-}
-
-QAction *TGN::ToolButton(
-    QToolBar *bar, const char *name, const char *itemName, int glyph, const QString &hint)
-{
-    // A button of its own, not the menu's action: the undo buttons are enabled apart from the
-    // menu items, which stay enabled.
-    auto *action = bar->addAction(resources::GlyphPixmap(glyph), hint);
-    action->setObjectName(name);
-    action->setToolTip(hint);
-    connect(action, &QAction::triggered, this, [this, itemName] {
-        if (QAction *item = Action(itemName))
-            item->trigger();
-    });
-    return action;
-}
-
-void TGN::CreateToolbars()
-{
-    using namespace resources;
-    m_fileToolbar = new QToolBar("File");
-    m_fileToolbar->setObjectName("tbFileToolbar");
-    m_fileToolbar->setIconSize({ kGlyphSize, kGlyphSize });
-    ToolButton(m_fileToolbar, "tbNew", "miNew", giNew, "New");
-    ToolButton(m_fileToolbar, "tbOpen", "miOpen", giOpen, "Open");
-    ToolButton(m_fileToolbar, "tbSave", "miSave", giSave, "Save");
-    ToolButton(m_fileToolbar, "tbClose", "miClose", giClose, "Close");
-    m_fileToolbar->addSeparator();
-    ToolButton(m_fileToolbar, "tbImport", "miImport", giImport, "Import");
-    ToolButton(m_fileToolbar, "tbExport", "miExport", giExport, "Export");
-    m_fileToolbar->addSeparator();
-    ToolButton(m_fileToolbar, "tbPrintPreview", "miPrintPreview", giPrintPreview, "Print preview");
-    ToolButton(m_fileToolbar, "tbPrint", "miPrint", giPrint, "Print");
-
-    m_editToolbar = new QToolBar("Edit");
-    m_editToolbar->setObjectName("tbEditToolbar");
-    m_editToolbar->setIconSize({ kGlyphSize, kGlyphSize });
-    ToolButton(m_editToolbar, "tbEdit", "miEdit", giEdit, "Edit");
-    ToolButton(m_editToolbar, "tbCut", "miCut", giCut, "Cut");
-    ToolButton(m_editToolbar, "tbCopy", "miCopy", giCopy, "Copy");
-    ToolButton(m_editToolbar, "tbPaste", "miPaste", giPaste, "Paste");
-    m_editToolbar->addSeparator();
-    ToolButton(m_editToolbar, "tbUnDo", "miUndo", giUndo, "Undo");
-    ToolButton(m_editToolbar, "tbReDo", "miRedo", giRedo, "Redo");
-    m_editToolbar->addSeparator();
-    ToolButton(m_editToolbar, "tbZoomIn", "miZoomIn", giZoomIn, "Zoom in");
-    ToolButton(m_editToolbar, "tbZoomOut", "miZoomOut", giZoomOut, "Zoom out");
-    ToolButton(m_editToolbar, "tbRedraw", "miRedraw", giRedraw, "Redraw");
-    m_editToolbar->addSeparator();
-    ToolButton(
-        m_editToolbar, "tbPlacePosition", "miPlacePosition", giPlacePosition, "Place position");
-    ToolButton(m_editToolbar, "tbPlaceTransition", "miPlaceTransition", giPlaceTransition,
-        "Place transition");
-    ToolButton(m_editToolbar, "tbPlaceArc", "miPlaceArc", giPlaceArc, "Place arc");
-    m_editToolbar->addSeparator();
-    ToolButton(m_editToolbar, "tbDragEdit", "miDragEdit", giDragEdit, "Drag edit");
-    ToolButton(
-        m_editToolbar, "tbLeftTransition", "miLeftTransition", giLeftTransition, "Left transition");
-    ToolButton(m_editToolbar, "tbTransitionWizard", "miTransitionWizard", giTransitionWizard,
-        "Transition wizard");
-    ToolButton(m_editToolbar, "tbRightTransition", "miRightTransition", giRightTransition,
-        "Right transition");
-    ToolButton(m_editToolbar, "tbAutorouteArc", "miAutorouteArc", giAutorouteArc, "Autoroute arc");
-
-    m_toolbars->AddBand(m_fileToolbar);
-    m_toolbars->AddBand(m_editToolbar);
-}
+// Status bar
 
 void TGN::CreateStatusBar()
 {
@@ -506,8 +286,12 @@ void TGN::MenuStatus(bool on)
 void TGN::UpdateUndoButtons()
 {
     TNet *net = ActiveNet();
-    Action("tbUnDo")->setEnabled(net && net->Net().CanUndo());
-    Action("tbReDo")->setEnabled(net && net->Net().CanRedo());
+    const bool undo = net && net->Net().CanUndo();
+    const bool redo = net && net->Net().CanRedo();
+    m_editMenu->findChild<QAction *>("miUndo")->setEnabled(undo);
+    m_editMenu->findChild<QAction *>("miRedo")->setEnabled(redo);
+    m_editToolbar->findChild<QAction *>("tbUnDo")->setEnabled(undo);
+    m_editToolbar->findChild<QAction *>("tbReDo")->setEnabled(redo);
 }
 
 void TGN::SetStatusPanel(int index, const QString &text)
@@ -546,9 +330,10 @@ void TGN::ShowMessagePanel()
     QWidget *panel = MessagePanel();
     if (!panel->isVisible()) {
         panel->show();
-        // The panel opens at its designed height, the net windows keep the rest.
+        // The panel opens three whole lines high, the net windows keep the rest.
+        const int height = m_messages->HeightForLines(3);
         const int total = m_messageSplitter->height();
-        m_messageSplitter->setSizes({ std::max(0, total - 36 - 3), 36 });
+        m_messageSplitter->setSizes({ std::max(0, total - height - 3), height });
     }
     Action("miMessages")->setChecked(true);
 }
@@ -594,6 +379,17 @@ TNet *TGN::CreateNetWindow()
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(resources::GlyphPixmap(resources::giPlaceTransition));
     sub->installEventFilter(this);
+    // The child's own menu closes it with the platform's close keys, Ctrl+W among them, which
+    // belongs to Rewire: the child keeps the keys that no command of the menus uses.
+    const QList<QAction *> commands = menuBar()->findChildren<QAction *>();
+    for (QAction *own : sub->systemMenu()->actions()) {
+        QList<QKeySequence> keys = own->shortcuts();
+        keys.removeIf([&commands](const QKeySequence &key) {
+            return std::any_of(commands.begin(), commands.end(),
+                [&key](const QAction *command) { return command->shortcut() == key; });
+        });
+        own->setShortcuts(keys);
+    }
     sub->showMaximized();
     m_mdi->setActiveSubWindow(sub);
     net->setFocus();
@@ -891,6 +687,12 @@ bool TGN::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_mdi->viewport())
             SetStatusPanel(0, {});
         break;
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyRelease:
+        // An edit in a net window ends here: the undo commands follow the history once it is
+        // done.
+        QMetaObject::invokeMethod(this, &TGN::UpdateUndoButtons, Qt::QueuedConnection);
+        break;
     default:
         break;
     }
@@ -900,263 +702,6 @@ bool TGN::eventFilter(QObject *watched, QEvent *event)
 void TGN::ReportFailure(const QString &text)
 {
     QMessageBox::critical(this, "Morvane", text);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Menu handlers
-
-void TGN::miNewClick()
-{
-    NewNet();
-}
-
-void TGN::miOpenClick()
-{
-    if (m_openDialog->exec() != QDialog::Accepted || m_openDialog->selectedFiles().isEmpty())
-        return;
-    const QString path = m_openDialog->selectedFiles().first();
-    OpenNet(path);
-    AddToReopen(path);
-}
-
-void TGN::miOpenAsClick()
-{
-    const int before = int(NetWindows().size());
-    miOpenClick();
-    if (int(NetWindows().size()) > before)
-        miSaveAsClick();
-}
-
-void TGN::miSaveClick()
-{
-    TNet *net = ActiveNet();
-    if (!net)
-        return;
-    m_saveDialog->selectFile(net->FileName());
-    miSaveAsClick();
-}
-
-void TGN::miSaveAsClick()
-{
-    TNet *net = ActiveNet();
-    if (!net)
-        return;
-    if (m_saveDialog->exec() != QDialog::Accepted || m_saveDialog->selectedFiles().isEmpty())
-        return;
-    SaveNetAs(*net, m_saveDialog->selectedFiles().first());
-}
-
-void TGN::miCloseClick()
-{
-    if (QMdiSubWindow *sub = m_mdi->currentSubWindow())
-        sub->close();
-    else if (TNet *net = ActiveNet())
-        net->parentWidget()->close();
-}
-
-void TGN::miExportClick()
-{
-    if (ActiveNet() && Program().ExportOptions)
-        Program().ExportOptions->exec();
-}
-
-void TGN::miExitClick()
-{
-    close();
-}
-
-// Undo and redo are transient modes: the mode cycle repaints and refreshes the buttons.
-void TGN::miUndoClick()
-{
-    if (TNet *net = ActiveNet()) {
-        net->Net().Undo();
-        SetMode(mdUndoRedo);
-    }
-}
-
-void TGN::miRedoClick()
-{
-    if (TNet *net = ActiveNet()) {
-        net->Net().Redo();
-        SetMode(mdUndoRedo);
-    }
-}
-
-void TGN::miRewireClick()
-{
-    TNet *net = ActiveNet();
-    if (!net)
-        return;
-    net->Net().BeginStep();
-    net->Net().Rewire();
-    net->Redraw();
-    net->SetSelected(nullptr);
-}
-
-void TGN::miRemoveFloatingClick()
-{
-    if (TNet *net = ActiveNet()) {
-        net->Net().RemoveBelow(15);
-        net->Redraw();
-        net->SetSelected(nullptr);
-    }
-}
-
-void TGN::miClearDisconnectedClick()
-{
-    if (TNet *net = ActiveNet()) {
-        net->Net().RemoveBelow(47);
-        net->Redraw();
-        net->SetSelected(nullptr);
-    }
-}
-
-void TGN::miGeneralizedNetClick()
-{
-    TNet *net = ActiveNet();
-    if (net && Program().NetProperties) {
-        Program().NetProperties->Execute(net->Net());
-        net->Redraw();
-    }
-}
-
-void TGN::miZoomInClick()
-{
-    if (TNet *net = ActiveNet())
-        net->Zoom(1, true);
-}
-
-void TGN::miZoomOutClick()
-{
-    if (TNet *net = ActiveNet())
-        net->Zoom(-1, true);
-}
-
-void TGN::miZoomNoClick()
-{
-    if (TNet *net = ActiveNet())
-        net->Zoom(8, false);
-}
-
-void TGN::miBestFitClick()
-{
-    if (TNet *net = ActiveNet())
-        net->BestFit();
-}
-
-void TGN::miRedrawClick()
-{
-    if (TNet *net = ActiveNet())
-        net->Redraw();
-}
-
-void TGN::miToolbarClick()
-{
-    QAction *item = Action("miToolbar");
-    item->setChecked(!item->isChecked());
-    m_toolbars->setVisible(item->isChecked());
-}
-
-void TGN::miStatusLineClick()
-{
-    QAction *item = Action("miStatusLine");
-    statusBar()->setVisible(!item->isChecked());
-    item->setChecked(!item->isChecked());
-}
-
-void TGN::miMessagesClick()
-{
-    QAction *item = Action("miMessages");
-    if (item->isChecked()) {
-        MessagePanel()->hide();
-    } else {
-        m_messages->Sync();
-        MessagePanel()->show();
-    }
-    item->setChecked(!item->isChecked());
-}
-
-void TGN::miOptionsClick()
-{
-    TOptions *options = Program().Options;
-    if (options && options->Execute()) {
-        options->SetCurrent();
-        if (TNet *net = ActiveNet())
-            net->Redraw();
-    }
-}
-
-void TGN::miTransitionWizardClick(const QString &itemName)
-{
-    const QChar c = itemName.size() > 2 ? itemName[2] : QChar();
-    if (c == 'L')
-        SetMode(mdLeftTransition);
-    else if (c == 'R')
-        SetMode(mdRightTransition);
-    else if (c == 'T')
-        SetMode(mdTransitionWizard);
-}
-
-namespace {
-
-void Tile(QMdiArea *mdi, bool stacked)
-{
-    QList<QMdiSubWindow *> windows;
-    for (QMdiSubWindow *sub : mdi->subWindowList())
-        if (!sub->isMinimized() && sub->isVisible())
-            windows.append(sub);
-    if (windows.isEmpty())
-        return;
-    const QRect area = mdi->viewport()->rect();
-    const int n = int(windows.size());
-    for (int i = 0; i < n; ++i) {
-        QMdiSubWindow *sub = windows[i];
-        sub->showNormal();
-        if (stacked)
-            sub->setGeometry(0, area.height() * i / n, area.width(),
-                area.height() * (i + 1) / n - area.height() * i / n);
-        else
-            sub->setGeometry(area.width() * i / n, 0,
-                area.width() * (i + 1) / n - area.width() * i / n, area.height());
-    }
-}
-
-} // namespace
-
-void TGN::miTileHorizontalClick()
-{
-    Tile(m_mdi, true);
-}
-
-void TGN::miTileVerticalClick()
-{
-    Tile(m_mdi, false);
-}
-
-void TGN::miCascadeClick()
-{
-    for (QMdiSubWindow *sub : m_mdi->subWindowList())
-        if (sub->isMaximized())
-            sub->showNormal();
-    m_mdi->cascadeSubWindows();
-}
-
-void TGN::miArrangeAllClick()
-{
-    // Minimised windows line up along the bottom edge.
-    int x = 0;
-    const int bottom = m_mdi->viewport()->height();
-    for (QMdiSubWindow *sub : m_mdi->subWindowList())
-        if (sub->isMinimized()) {
-            sub->move(x, bottom - sub->height());
-            x += sub->width();
-        }
-}
-
-void TGN::miAboutClick()
-{
-    if (TLogo *logo = Program().Logo)
-        logo->exec();
 }
 
 } // namespace morvane

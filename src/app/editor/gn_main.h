@@ -127,9 +127,6 @@ public:
     void miCascadeClick();
     void miArrangeAllClick();
     void miAboutClick();
-    // The three transition wizard items share this handler; it reads the third character of
-    // the invoking item's name.
-    void miTransitionWizardClick(const QString &itemName);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -139,12 +136,6 @@ private:
     void CreateMenus();
     void CreateToolbars();
     void CreateStatusBar();
-    QAction *MenuItem(QMenu *menu, const char *name, const QString &caption,
-        const QKeySequence &shortcut, void (TGN::*handler)(), int glyph = -1);
-    QAction *ModeItem(QMenu *menu, const char *name, const QString &caption,
-        const QKeySequence &shortcut, std::uint16_t mode, int glyph = -1);
-    QAction *ToolButton(
-        QToolBar *bar, const char *name, const char *itemName, int glyph, const QString &hint);
     TNet *CreateNetWindow();
     void NetWindowClosing(TNet *net);
     void ShowMessagePanel();

@@ -3,6 +3,12 @@
 
 namespace morvane {
 
+namespace {
+
+constexpr int kLineHeight = 13;
+
+} // namespace
+
 TMessageListBox::TMessageListBox(QWidget *parent)
     : QListWidget(parent)
 {
@@ -19,8 +25,13 @@ void TMessageListBox::Sync()
     QListWidget::clear();
     for (std::size_t i = 0; i < m_messages.Count(); ++i) {
         auto *item = new QListWidgetItem(QString::fromStdString(m_messages[i].Text), this);
-        item->setSizeHint({ 0, 13 });
+        item->setSizeHint({ 0, kLineHeight });
     }
+}
+
+int TMessageListBox::HeightForLines(int lines) const
+{
+    return lines * kLineHeight + 2 * frameWidth();
 }
 
 void TMessageListBox::Clear()

@@ -22,6 +22,8 @@ public:
     // Shows the lines of Messages() as they are now.
     void Sync();
     void Clear();
+    // The list's height when it shows that many whole lines.
+    int HeightForLines(int lines) const;
 
 private:
     TMessageList m_messages;

@@ -82,9 +82,6 @@ void TDrawingObjects::Undo()
 {
     if (!CanUndo())
         return;
-    // The latest step that recorded anything: steps in which nothing changed (a click on an
-    // empty spot begins one) are passed over.
-    UndoStep = m_undoList.back()->Step;
     // Records of the current step form the tail of the list; walk them from the last.
     std::size_t i = m_undoList.size();
     while (i > 0) {
@@ -121,8 +118,7 @@ void TDrawingObjects::Redo()
 {
     if (!CanRedo())
         return;
-    // The step undone last: its records form the tail of the redo list.
-    UndoStep = m_redoList.back()->Step;
+    ++UndoStep;
     std::size_t i = m_redoList.size();
     while (i > 0) {
         --i;
