@@ -2,12 +2,9 @@
 #include "gn_main.h"
 
 #include "dialogs/error_message.h"
-#include "dialogs/export_options.h"
-#include "dialogs/net_properties.h"
 #include "dialogs/options_dialog.h"
 #include "editor_modes.h"
 #include "file_names.h"
-#include "logo.h"
 #include "message_list_box.h"
 #include "mode_panel.h"
 #include "net_window.h"
@@ -38,7 +35,6 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolTip>
 #include <QVBoxLayout>
