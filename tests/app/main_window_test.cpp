@@ -233,6 +233,13 @@ TEST_F(MainWindowTest, UndoCommandsAreOfferedOnlyWithSomethingToUndoOrRedo)
     AnswerModal([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
     QTest::mouseClick(net->viewport(), Qt::RightButton, {}, { 5, 5 });
     expectOffered(false, false);
+
+    // A position placed with the pointer is offered for undo once the click is handled.
+    Trigger("miPlacePosition");
+    QTest::mouseClick(net->viewport(), Qt::LeftButton, {}, { 100, 100 });
+    Settle();
+    ASSERT_EQ(net->Net().Positions().size(), 1u);
+    expectOffered(true, false);
 }
 
 TEST_F(MainWindowTest, DeleteRemovesTheSelectionAndItsMessageLinesLeadNowhere)

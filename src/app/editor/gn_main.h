@@ -50,6 +50,8 @@ public:
     void DrawModePanel(class QPainter &painter, const QRect &rect) const;
 
     void MenuStatus(bool on);
+    // Offers Undo and Redo (menu items and buttons) exactly while the active net has something to
+    // undo or redo.
     void UpdateUndoButtons();
 
     // --- Nets ---
