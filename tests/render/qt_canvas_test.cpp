@@ -116,9 +116,7 @@ TEST_F(QtCanvasTest, GhostDrawnTwiceLeavesThePictureUnchanged)
     auto v = test::AddArc(doc, 64, 128, 64, 16, true);
     for (std::size_t i = 0; i < doc.Count(); ++i)
         doc.Object(i)->Draw();
-    for (TDrawingObject *obj :
-        { static_cast<TDrawingObject *>(p.get()), static_cast<TDrawingObject *>(t.get()),
-            static_cast<TDrawingObject *>(a.get()), static_cast<TDrawingObject *>(v.get()) })
+    for (TDrawingObject *obj : std::vector<TDrawingObject *> { p.get(), t.get(), a.get(), v.get() })
         for (bool outlined : { false, true }) {
             SCOPED_TRACE(testing::Message() << obj->ClassName() << " outlined " << outlined);
             obj->isOutLined(outlined);
@@ -133,23 +131,6 @@ TEST_F(QtCanvasTest, GhostDrawnTwiceLeavesThePictureUnchanged)
             EXPECT_EQ(image, before);
             obj->Mode = omNormal;
         }
-}
-
-TEST_F(QtCanvasTest, LabelsVanishAtLabelHide)
-{
-    auto p = doc.Add<TPosition>();
-    p->Place(40, 64, "L12");
-    auto labelArea = [&] {
-        canvas.Release();
-        return image.copy(0, 0, image.width(), 64); // everything above the position
-    };
-    p->Draw();
-    EXPECT_GT(test::CountPixels(labelArea(), qRgb(0, 0, 0)), 20);
-
-    image.fill(Qt::white);
-    Globals().LabelHide = Globals().Fnsize;
-    p->Draw();
-    EXPECT_EQ(test::CountPixels(labelArea(), qRgb(255, 255, 255)), image.width() * 64);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // samples/simple.vgn is made here. To make it anew after a deliberate format change:
 //   MORVANE_UPDATE_SAMPLES=1 build/bin/core_tests --gtest_filter='SampleNet.*'
 #include "net_test_support.h"
+#include "support/test_files.h"
 
 #include "format/atomic_file.h"
 #include "format/net_reader.h"
@@ -9,10 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <unistd.h>
 
 namespace morvane {
 namespace {
@@ -78,10 +76,7 @@ TEST(SampleNet, ShippedFileIsWhatTheWriterMakes)
     if (std::getenv("MORVANE_UPDATE_SAMPLES")) {
         ASSERT_EQ(WriteFileAtomically(kSample.string(), bytes), "");
     }
-    std::ifstream in(kSample, std::ios::binary);
-    std::stringstream shipped;
-    shipped << in.rdbuf();
-    EXPECT_EQ(shipped.str(), bytes);
+    EXPECT_EQ(test::ReadFile(kSample), bytes);
 
     TTestNet back;
     ASSERT_TRUE(ReadNet(bytes, back.Net));
@@ -91,10 +86,9 @@ TEST(SampleNet, ShippedFileIsWhatTheWriterMakes)
 
 TEST(AtomicSave, ReplacesWholeOrNotAtAll)
 {
-    const auto folder
-        = std::filesystem::temp_directory_path() / ("morvane-save-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder / "target-is-a-folder");
+    const test::TempDir dir;
+    const std::filesystem::path &folder = dir.Path();
+    std::filesystem::create_directory(folder / "target-is-a-folder");
     const std::string path = (folder / "net.vgn").string();
 
     TTestNet t;
@@ -122,7 +116,6 @@ TEST(AtomicSave, ReplacesWholeOrNotAtAll)
     const TReadResult r = ReadNetFile(missing, none.Net);
     EXPECT_EQ(r.Status, TReadStatus::OpenFailed);
     EXPECT_EQ(r.Reason, "No such file or directory");
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace
