@@ -248,30 +248,27 @@ TEST_F(DrawingTest, EditedObjectsShowHandlesInBlack)
 {
     const int e = Globals().Esize;
     auto t = Placed<TTransition>(104, 40, "Z1");
-    t->Mode = omEdited;
-    t->Draw();
-    auto handles = canvas.Of(DrawCall::Rectangle);
-    ASSERT_EQ(handles.size(), 2u);
-    EXPECT_EQ(
-        handles[0].points, (std::vector<TPoint> { { 120 - e, 56 - e }, { 120 + e, 56 + e } }));
-    EXPECT_EQ(
-        handles[1].points, (std::vector<TPoint> { { 120 - e, 120 - e }, { 120 + e, 120 + e } }));
-    EXPECT_EQ(handles[0].penColor, clBlack);
-
-    canvas.calls.clear();
     auto a = AddArc(8, 16, 64, 16, false);
-    a->Mode = omEdited;
-    a->Draw();
-    handles = canvas.Of(DrawCall::Rectangle);
-    ASSERT_EQ(handles.size(), 2u);
-    EXPECT_EQ(handles[0].points, (std::vector<TPoint> { { 8 - e, 16 - e }, { 8 + e, 16 + e } }));
-    EXPECT_EQ(handles[1].points, (std::vector<TPoint> { { 64 - e, 16 - e }, { 64 + e, 16 + e } }));
-
-    canvas.calls.clear();
     auto p = Placed<TPosition>(40, 48, "L1");
-    p->Mode = omEdited;
-    p->Draw();
-    EXPECT_TRUE(canvas.Of(DrawCall::Rectangle).empty()) << "positions have no handles";
+    struct Case
+    {
+        TDrawingObject *obj;
+        std::vector<TPoint> centres; // positions have no handles
+    };
+    for (const Case &c : { Case { t.get(), { { 120, 56 }, { 120, 120 } } },
+             Case { a.get(), { { 8, 16 }, { 64, 16 } } }, Case { p.get(), {} } }) {
+        canvas.calls.clear();
+        c.obj->Mode = omEdited;
+        c.obj->Draw();
+        std::vector<std::vector<TPoint>> handles, expected;
+        for (const TPoint m : c.centres)
+            expected.push_back({ { m.x - e, m.y - e }, { m.x + e, m.y + e } });
+        for (const auto &h : canvas.Of(DrawCall::Rectangle)) {
+            handles.push_back(h.points);
+            EXPECT_EQ(h.penColor, clBlack);
+        }
+        EXPECT_EQ(handles, expected) << c.obj->ClassName();
+    }
 }
 
 TEST_F(DrawingTest, DraggedObjectsAreAnInvertingGhostWithoutLabel)
