@@ -22,12 +22,6 @@ protected:
     {
         return test::AddPiece(doc, x1, y1, x2, y2, arrowed);
     }
-    template <class T> std::shared_ptr<T> Placed(int x, int y, const std::string &label)
-    {
-        auto obj = doc.Add<T>();
-        obj->Place(x, y, label);
-        return obj;
-    }
     std::vector<TPoint> LinePoints()
     {
         std::vector<TPoint> pts;
@@ -42,7 +36,7 @@ protected:
 // Drawn from the grid rectangle: a position between grid lines (as while dragged) shows on them.
 TEST_F(DrawingTest, PositionIsAnEllipseFilledOrHollowOnTheGrid)
 {
-    auto p = Placed<TPosition>(45, 51, "L1");
+    auto p = test::PlaceNode<TPosition>(doc, 45, 51, "L1");
     p->Color = clBlue;
     p->FillColor = clGreen;
     p->Draw();
@@ -60,7 +54,7 @@ TEST_F(DrawingTest, PositionIsAnEllipseFilledOrHollowOnTheGrid)
 
 TEST_F(DrawingTest, TransitionIsAHeadOverABar)
 {
-    auto t = Placed<TTransition>(104, 40, "Z1"); // 32 wide, 80 high
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1"); // 32 wide, 80 high
     ASSERT_TRUE(t->Outlined());
     t->Draw();
     // The head's tip is half the width below the top, and the bar goes on from it.
@@ -137,8 +131,8 @@ TEST_F(DrawingTest, LabelBaseAboveTheObjectIndexLoweredAndAllHiddenAtLabelHide)
     g.TransitionFont.Name = "Liberation Serif";
     g.tFnsize = 12;
     g.tFnIndsize = 6;
-    auto p = Placed<TPosition>(40, 48, "L12");
-    auto t = Placed<TTransition>(104, 40, "Z3");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L12");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z3");
     auto a = AddArc(0, 0, 80, 0, true);
     a->SetselfLabel("A1");
     p->Draw();
@@ -184,11 +178,11 @@ TEST_F(DrawingTest, LabelBaseAboveTheObjectIndexLoweredAndAllHiddenAtLabelHide)
 TEST_F(DrawingTest, ColoursFollowTheMode)
 {
     const auto &ct = Globals().ColorTable;
-    auto p = Placed<TPosition>(40, 48, "L1");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L1");
     p->Color = RGB(1, 2, 3);
     p->FillColor = RGB(4, 5, 6);
     p->ActiveColor = RGB(7, 8, 9);
-    auto t = Placed<TTransition>(104, 40, "Z1");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1");
     t->isOutLined(false);
     t->Color = RGB(10, 11, 12);
     t->FillColor = RGB(13, 14, 15);
@@ -247,9 +241,9 @@ TEST_F(DrawingTest, ColoursFollowTheMode)
 TEST_F(DrawingTest, EditedObjectsShowHandlesInBlack)
 {
     const int e = Globals().Esize;
-    auto t = Placed<TTransition>(104, 40, "Z1");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1");
     auto a = AddArc(8, 16, 64, 16, false);
-    auto p = Placed<TPosition>(40, 48, "L1");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L1");
     struct Case
     {
         TDrawingObject *obj;
@@ -273,8 +267,8 @@ TEST_F(DrawingTest, EditedObjectsShowHandlesInBlack)
 
 TEST_F(DrawingTest, DraggedObjectsAreAnInvertingGhostWithoutLabel)
 {
-    auto p = Placed<TPosition>(40, 48, "L1");
-    auto t = Placed<TTransition>(104, 40, "Z1");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L1");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1");
     auto a = AddArc(0, 0, 80, 0, true);
     for (TDrawingObject *obj : std::vector<TDrawingObject *> { p.get(), t.get(), a.get() }) {
         SCOPED_TRACE(obj->ClassName());
@@ -293,7 +287,7 @@ TEST_F(DrawingTest, DraggedObjectsAreAnInvertingGhostWithoutLabel)
 
 TEST_F(DrawingTest, EraseRepaintsLabelHandlesAndSymbolInTheBackground)
 {
-    auto t = Placed<TTransition>(104, 40, "Z1");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1");
     t->Erase();
     EXPECT_EQ(canvas.Of(DrawCall::Text).size(), 2u);
     EXPECT_EQ(canvas.Of(DrawCall::Rectangle).size(), 2u);

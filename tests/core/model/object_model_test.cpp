@@ -11,12 +11,6 @@ namespace {
 class ObjectModelTest : public test::GlobalsTest
 {
 protected:
-    template <class T> std::shared_ptr<T> Placed(int x, int y, const std::string &label = "")
-    {
-        auto obj = doc.Add<T>();
-        obj->Place(x, y, label);
-        return obj;
-    }
     TDrawingObjects doc { nullptr, nullptr, nullptr };
 };
 
@@ -46,7 +40,7 @@ TEST_F(ObjectModelTest, LabelSplitsIntoBaseAndIndex)
 
 TEST_F(ObjectModelTest, CoordinatesKeepTheGridRectangleThroughSettleAndZoom)
 {
-    auto p = Placed<TPosition>(13, -13, "L1");
+    auto p = test::PlaceNode<TPosition>(doc, 13, -13, "L1");
     EXPECT_EQ(p->Left(), 13);
     EXPECT_EQ(p->GridLeft, 1);
     EXPECT_EQ(p->GridTop, -1); // truncation toward zero
@@ -125,7 +119,7 @@ TEST_F(ObjectModelTest, LabelCountersAreTheNetWindowsCounters)
 TEST_F(ObjectModelTest, HitTestCodesAndGrabbedEnds)
 {
     auto arc = test::AddPiece(doc, 0, 0, 80, 0);
-    auto t = Placed<TTransition>(100, 100, "Z1"); // 32 x 80
+    auto t = test::PlaceNode<TTransition>(doc, 100, 100, "Z1"); // 32 x 80
     struct Case
     {
         TDrawingObject *obj;
@@ -146,8 +140,8 @@ TEST_F(ObjectModelTest, HitTestCodesAndGrabbedEnds)
 
 TEST_F(ObjectModelTest, AttachXChoosesTheSideFacingThePoint)
 {
-    auto p = Placed<TPosition>(40, 40, "L1"); // 40..72, middle 56
-    auto t = Placed<TTransition>(40, 40, "Z1");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 40, "L1"); // 40..72, middle 56
+    auto t = test::PlaceNode<TTransition>(doc, 40, 40, "Z1");
     struct Case
     {
         TDrawingObject *obj;
@@ -162,7 +156,7 @@ TEST_F(ObjectModelTest, AttachXChoosesTheSideFacingThePoint)
 
 TEST_F(ObjectModelTest, EditGrowsTheTransitionBarAndMovesTheGrabbedArcEnd)
 {
-    auto t = Placed<TTransition>(0, 0, "Z1");
+    auto t = test::PlaceNode<TTransition>(doc, 0, 0, "Z1");
     t->Edit(5, 24);
     EXPECT_EQ(t->Height(), 104);
     EXPECT_EQ(t->Mode, omEdited);
@@ -170,7 +164,7 @@ TEST_F(ObjectModelTest, EditGrowsTheTransitionBarAndMovesTheGrabbedArcEnd)
     EXPECT_EQ(t->Height(), 80);
     EXPECT_EQ(t->Right(), 32);
 
-    auto a = Placed<TArc>(16, 16);
+    auto a = test::PlaceNode<TArc>(doc, 16, 16);
     EXPECT_EQ(a->Right(), 48);
     EXPECT_EQ(a->Height(), 0);
     a->What = 2;
@@ -188,7 +182,7 @@ TEST_F(ObjectModelTest, CopyCarriesTheCommonStateIntoTheTargetsGrid)
 {
     TDrawingObjects clip(nullptr, nullptr, nullptr);
     ASSERT_TRUE(clip.SetxBaseUnit(16));
-    auto p = Placed<TPosition>(40, 48, "L3");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L3");
     p->FillColor = 0x123456;
     p->Priority = 5;
     p->Mode = omSelected;
