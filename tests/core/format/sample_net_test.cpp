@@ -77,11 +77,6 @@ TEST(SampleNet, ShippedFileIsWhatTheWriterMakes)
         ASSERT_EQ(WriteFileAtomically(kSample.string(), bytes), "");
     }
     EXPECT_EQ(test::ReadFile(kSample), bytes);
-
-    TTestNet back;
-    ASSERT_TRUE(ReadNet(bytes, back.Net));
-    EXPECT_EQ(back.Net.Arcs().size(), 11u);
-    EXPECT_EQ(back.Transitions.Value, 2);
 }
 
 TEST(AtomicSave, ReplacesWholeOrNotAtAll)
