@@ -46,6 +46,7 @@ TEST_F(MessagesTest, CheckListsTheProblemsAndADoubleClickFindsTheObject)
     EXPECT_EQ(net->Selected(), far.get());
     EXPECT_EQ(far->Mode, omSelected);
     EXPECT_EQ(net->State().EditState, esLocated);
+    EXPECT_TRUE(net->hasFocus()) << "the keyboard follows the pointer into the window";
     const TPoint c { 1200 + 16, 1600 + 16 };
     EXPECT_EQ(net->State().DownPoint, c);
     // The object's centre is in the middle of the client area (up to the grid).

@@ -3,6 +3,7 @@
 #include "editor/editor_modes.h"
 
 #include "model/placing.h"
+#include "routing/auto_route.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -332,6 +333,85 @@ TEST_F(NetEditingTest, RoutedArcLeavesAndEntersItsNodesThroughStubs)
     EXPECT_EQ(std::get<1>(pieces.front()), 8);
     EXPECT_EQ(std::get<2>(pieces.back()), 64);
     EXPECT_EQ(std::get<3>(pieces.back()), 48);
+}
+
+TEST_F(NetEditingTest, TheWindowRoutesTheVeryPiecesOfTheCoreCommand)
+{
+    // Each arc an obstacle for the next; the second press lies on a node's middle column.
+    const QPoint ends[][2] = { { { 104, 96 }, { 222, 200 } }, { { 96, 120 }, { 218, 40 } },
+        { { 300, 300 }, { 500, 120 } } };
+    auto build = [](TDrawingObjects &doc) {
+        AddPosition(doc, 80, 80, "L1");
+        AddTransition(doc, 200, 160, "Z1");
+        AddTransition(doc, 200, 16, "Z2");
+    };
+    NewNet(mdArcWizard);
+    build(net->Net());
+    TTestNet core;
+    build(core.Net);
+    for (const auto &e : ends) {
+        Drag(e[0], e[1]);
+        EXPECT_TRUE(AutoRouteArc(core.Net, e[0].x(), e[0].y(), e[1].x(), e[1].y()).Made());
+    }
+    std::vector<Piece> expected;
+    for (auto *a : core.Net.Arcs())
+        expected.emplace_back(a->Left(), a->Top(), a->Right(), a->Bottom());
+    EXPECT_EQ(Pieces(), expected);
+    EXPECT_EQ(gn->StatusPanel(3), "");
+    // A press and release in one cell of empty page route nothing, and the status bar says so.
+    Drag({ 402, 298 }, { 404, 299 });
+    EXPECT_EQ(gn->StatusPanel(3), "No route");
+}
+
+TEST_F(NetEditingTest, ASecondPressReportedAsADoubleClickStartsADrag)
+{
+    NewNet();
+    auto p = AddPosition(net->Net(), 40, 40, "L1");
+    Click({ 50, 50 });
+    ASSERT_EQ(net->State().EditState, esSingle);
+    QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(50, 50),
+        View()->mapToGlobal(QPointF(50, 50)), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(View(), &press);
+    Move({ 66, 50 });
+    Release({ 66, 50 });
+    EXPECT_EQ(p->Left(), 56);
+}
+
+TEST_F(NetEditingTest, NothingDrawnOverTheNetStaysBehindWhenAnInteractionEnds)
+{
+    // What the window shows equals a fresh paint of the same state.
+    auto leftover = [&] {
+        View()->repaint();
+        const QImage shown = net->Backing().copy();
+        net->Redraw();
+        net->PaintPage();
+        return shown != net->Backing();
+    };
+    NewNet();
+    auto z = AddTransition(net->Net(), 200, 80, "Z1");
+    AddPosition(net->Net(), 80, 240, "L1");
+    const QPoint handle(z->Left() + z->Width() / 2, z->Bottom());
+    Click(handle - QPoint(0, 8));
+    ASSERT_EQ(net->State().EditState, esSingle);
+    Drag(handle, handle + QPoint(0, 24));
+    Click({ 500, 350 });
+    EXPECT_FALSE(leftover()) << "handles of a height drag";
+
+    gn->SetMode(mdArcWizard);
+    Drag({ 104, 256 }, { z->Left() + 2, z->Top() + 8 });
+    Move({ 500, 350 }, Qt::NoButton);
+    EXPECT_FALSE(leftover()) << "route marker over the new arrow head";
+}
+
+TEST_F(NetEditingTest, AKeyReleaseWhosePressWentElsewhereDoesNothing)
+{
+    NewNet();
+    auto p = AddPosition(net->Net(), 40, 40, "L1");
+    Press({ 50, 50 }, {}, Qt::RightButton);
+    QTest::keyRelease(net, Qt::Key_Space);
+    EXPECT_EQ(net->Selected(), nullptr);
+    Release({ 50, 50 }, {}, Qt::RightButton);
+    EXPECT_EQ(net->Selected(), p.get());
 }
 
 TEST_F(NetEditingTest, InfoKeyDescribesTheObjectUnderThePointer)
