@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli autoroute FILE X1 Y1 X2 Y2 [...] [-o OUT]: the editor's arc-routing command.
 #include "command.h"
+#include "coordinates.h"
 #include "net_io.h"
 
 #include "format/net_writer.h"
 #include "routing/auto_route.h"
 
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -14,13 +14,6 @@
 namespace morvane::cli {
 
 namespace {
-
-bool ParseInt(const std::string &text, std::int32_t &value)
-{
-    const char *first = text.data(), *last = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && ptr == last && first != last;
-}
 
 int RunAutoroute(const std::vector<std::string> &args)
 {
@@ -40,7 +33,7 @@ int RunAutoroute(const std::vector<std::string> &args)
             "autoroute", "autoroute takes a file and groups of four page coordinates");
     std::vector<std::int32_t> p(rest.size() - 1);
     for (std::size_t i = 0; i < p.size(); ++i)
-        if (!ParseInt(rest[i + 1], p[i]))
+        if (!ParseCoordinate(rest[i + 1], p[i]))
             return UsageError("autoroute", "\"" + rest[i + 1] + "\" is not a whole number");
     TLoadedNet loaded;
     if (!LoadWholeNet(rest[0], loaded))

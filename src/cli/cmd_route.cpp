@@ -1,23 +1,16 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli route FILE X1 Y1 X2 Y2: the path finder's corner cells between two page points.
 #include "command.h"
+#include "coordinates.h"
 #include "net_io.h"
 
 #include "routing/path_finder.h"
 
-#include <charconv>
 #include <iostream>
 
 namespace morvane::cli {
 
 namespace {
-
-bool ParseInt(const std::string &text, std::int32_t &value)
-{
-    const char *first = text.data(), *last = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && ptr == last && first != last;
-}
 
 int RunRoute(const std::vector<std::string> &args)
 {
@@ -25,7 +18,7 @@ int RunRoute(const std::vector<std::string> &args)
         return UsageError("route", "route takes a file and four page coordinates");
     std::int32_t p[4];
     for (int i = 0; i < 4; ++i)
-        if (!ParseInt(args[std::size_t(i) + 1], p[i]))
+        if (!ParseCoordinate(args[std::size_t(i) + 1], p[i]))
             return UsageError(
                 "route", "\"" + args[std::size_t(i) + 1] + "\" is not a whole number");
     TLoadedNet loaded;
