@@ -724,7 +724,7 @@ void TGN::CheckTopology()
     if (!net)
         return;
     SetMode(mdNone);
-    net->EditState = esNone;
+    net->SetEditState(esNone);
     net->Net().CheckTopology();
     // The splitter's handle sits right above the panel.
     ShowMessagePanel();
@@ -757,24 +757,7 @@ void TGN::NavigateToMessage()
             if (NetIn(sub) == target)
                 m_mdi->setActiveSubWindow(sub);
     }
-    TNet &w = *target;
-    const TPoint c { (obj->Left() + obj->Right()) / 2, (obj->Top() + obj->Bottom()) / 2 };
-    w.SetHorzPosition(std::max(0, c.x - w.viewport()->width() / 2));
-    w.SetVertPosition(std::max(0, c.y - w.viewport()->height() / 2));
-    // Painting keeps the view on grid lines; do it now so that the pointer lands on c.
-    w.SetHorzPosition(w.SnapX(w.HorzPosition()));
-    w.SetVertPosition(w.SnapY(w.VertPosition()));
-    QCursor::setPos(
-        w.viewport()->mapToGlobal(QPoint(c.x - w.HorzPosition(), c.y - w.VertPosition())));
-    SetMode(mdEdit);
-    w.EditState = esLocated;
-    w.GroupSelection = false;
-    w.DownPoint = c;
-    w.LastPoint = c;
-    w.Net().SetModeOfAll(128, 1);
-    obj->Mode = omSelected;
-    w.SetSelected(obj.get());
-    w.Redraw();
+    target->Locate(*obj);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -992,7 +975,7 @@ void TGN::miRewireClick()
 void TGN::miRemoveFloatingClick()
 {
     if (TNet *net = ActiveNet()) {
-        net->Net().RemoveBelow(15);
+        net->Net().RemoveBelow(rtFloating);
         net->Redraw();
         net->SetSelected(nullptr);
     }
@@ -1001,7 +984,7 @@ void TGN::miRemoveFloatingClick()
 void TGN::miClearDisconnectedClick()
 {
     if (TNet *net = ActiveNet()) {
-        net->Net().RemoveBelow(47);
+        net->Net().RemoveBelow(rtDisconnected);
         net->Redraw();
         net->SetSelected(nullptr);
     }
