@@ -19,7 +19,7 @@ TEST_F(CliRouteTest, PrintsTheCornerCellsFromTargetToStartOrSaysNoRoute)
     const std::string net = (dir.Path() / "net.vgn").string();
     TDrawingObjects doc(nullptr, nullptr, nullptr);
     doc.Add<TPosition>()->Place(160, 160, "L1"); // blocks row 22 from column 20 to 24
-    ASSERT_EQ(SaveNetFile(net, doc), "");
+    ASSERT_TRUE(SaveNetFile(net, doc));
 
     const test::CliRun run = test::RunCli({ "route", net, "80", "176", "320", "176" });
     ASSERT_EQ(run.Exit, 0) << run.Err;
