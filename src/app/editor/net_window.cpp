@@ -42,8 +42,9 @@ TNet::TNet(TGN &main, QWidget *parent)
     horizontalScrollBar()->setSingleStep(Globals().xGrid);
     verticalScrollBar()->setSingleStep(Globals().yGrid);
 
-    m_backing = DeviceImage(QSize(std::max(1, viewport()->width()), std::max(1, viewport()->height())),
-        devicePixelRatioF());
+    m_backing
+        = DeviceImage(QSize(std::max(1, viewport()->width()), std::max(1, viewport()->height())),
+            devicePixelRatioF());
     m_canvas = std::make_unique<QtCanvas>(&m_backing, palette());
     m_canvas->SetFont("Times New Roman", 14);
     m_net = std::make_unique<TDrawingObjects>(this, &main.Messages(), m_canvas.get());
