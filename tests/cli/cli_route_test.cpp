@@ -35,6 +35,8 @@ TEST_F(CliRouteTest, PrintsTheCornerCellsFromTargetToStartOrSaysNoRoute)
     EXPECT_EQ(same.Exit, 1);
     EXPECT_EQ(same.Out, "no route\n");
 
+    // A negative coordinate is an argument, not an option: off the page, so no route.
+    EXPECT_EQ(test::RunCli({ "route", net, "-8", "176", "320", "176" }).Exit, 1);
     EXPECT_EQ(test::RunCli({ "route", net, "80", "176", "x", "180" }).Exit, 64);
     EXPECT_EQ(test::RunCli({ "route", net }).Exit, 64);
     EXPECT_EQ(
