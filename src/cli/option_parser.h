@@ -47,7 +47,6 @@ public:
     // --margins L,T,R,B: four whole numbers from 0 to kMaxMargin.
     std::array<std::int32_t, 4> Margins() const;
 
-    const std::vector<std::string> &Positional() const { return m_positional; }
     // The positional arguments, which must number from `least` to `most`.
     const std::vector<std::string> &Positional(
         std::size_t least, std::size_t most, const std::string &what) const;
