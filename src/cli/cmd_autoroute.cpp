@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli autoroute FILE X1 Y1 X2 Y2 [...] [-o OUT]: the editor's arc-routing command.
 #include "command.h"
-#include "coordinates.h"
 #include "net_io.h"
+#include "option_parser.h"
 
 #include "format/net_writer.h"
 #include "routing/auto_route.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
 
@@ -17,24 +18,15 @@ namespace {
 
 int RunAutoroute(const std::vector<std::string> &args)
 {
-    std::string out;
-    std::vector<std::string> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "-o") {
-            rest.push_back(args[i]);
-        } else if (i + 1 < args.size() && out.empty()) {
-            out = args[++i];
-        } else {
-            return UsageError("autoroute", "-o takes one output file");
-        }
-    }
-    if (rest.size() < 5 || (rest.size() - 1) % 4 != 0)
-        return UsageError(
-            "autoroute", "autoroute takes a file and groups of four page coordinates");
+    TOptionParser parser("autoroute");
+    parser.Value("o").Parse(args);
+    const auto &rest = parser.Positional(5, SIZE_MAX, "a file and groups of four page coordinates");
+    if ((rest.size() - 1) % 4 != 0)
+        throw TUsageError("the page coordinates come in groups of four");
+    const std::string out = parser.Text("o");
     std::vector<std::int32_t> p(rest.size() - 1);
     for (std::size_t i = 0; i < p.size(); ++i)
-        if (!ParseCoordinate(rest[i + 1], p[i]))
-            return UsageError("autoroute", "\"" + rest[i + 1] + "\" is not a whole number");
+        p[i] = WholeNumber(rest[i + 1], "a page coordinate", INT32_MIN, INT32_MAX);
     TLoadedNet loaded;
     if (!LoadWholeNet(rest[0], loaded))
         return kExitBadInput;
@@ -57,11 +49,8 @@ int RunAutoroute(const std::vector<std::string> &args)
         allMade = allMade && r.Made();
     }
     if (!out.empty()) {
-        const std::string error = SaveNetFile(out, net);
-        if (!error.empty()) {
-            std::cerr << "morvane-cli: " << error << '\n';
-            return kExitBadInput;
-        }
+        if (const int code = ReportWritten(SaveNetFile(out, net)); code != kExitOk)
+            return code;
     }
     return allMade ? kExitOk : kExitFound;
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli route FILE X1 Y1 X2 Y2: the path finder's corner cells between two page points.
 #include "command.h"
-#include "coordinates.h"
 #include "net_io.h"
+#include "option_parser.h"
 
 #include "routing/path_finder.h"
 
+#include <cstdint>
 #include <iostream>
 
 namespace morvane::cli {
@@ -14,18 +15,17 @@ namespace {
 
 int RunRoute(const std::vector<std::string> &args)
 {
-    if (args.size() != 5)
-        return UsageError("route", "route takes a file and four page coordinates");
-    std::int32_t p[4];
-    for (int i = 0; i < 4; ++i)
-        if (!ParseCoordinate(args[std::size_t(i) + 1], p[i]))
-            return UsageError(
-                "route", "\"" + args[std::size_t(i) + 1] + "\" is not a whole number");
+    TOptionParser p("route");
+    p.Parse(args);
+    const auto &a = p.Positional(5, 5, "a file and four page coordinates");
+    std::int32_t c[4];
+    for (std::size_t i = 0; i < 4; ++i)
+        c[i] = WholeNumber(a[i + 1], "a page coordinate", INT32_MIN, INT32_MAX);
     TLoadedNet loaded;
-    if (!LoadWholeNet(args[0], loaded))
+    if (!LoadWholeNet(a[0], loaded))
         return kExitBadInput;
     TDrawingObjects &net = loaded.Net();
-    if (!net.Route(p[0], p[1], p[2], p[3])) {
+    if (!net.Route(c[0], c[1], c[2], c[3])) {
         std::cout << "no route\n";
         return kExitFound;
     }

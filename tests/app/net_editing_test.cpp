@@ -125,7 +125,7 @@ TEST_F(NetEditingTest, PlacingSnapsToTheGridAndNumbersLabelsOnFromTheFile)
     TTestNet t;
     AddPosition(t.Net, 40, 40, "L7");
     t.Positions.Value = 7;
-    ASSERT_EQ(SaveNetFile(Path("seven.vgn").toStdString(), t.Net), "");
+    ASSERT_TRUE(SaveNetFile(Path("seven.vgn").toStdString(), t.Net));
     net = gn->OpenNet(Path("seven.vgn"));
     gn->SetMode(mdPlacePosition);
     Click({ 200, 200 });

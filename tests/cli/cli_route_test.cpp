@@ -22,7 +22,7 @@ TEST_F(CliRouteTest, PrintsTheCornerCellsFromTargetToStartOrSaysNoRoute)
     const std::string net = (dir.Path() / "net.vgn").string();
     TDrawingObjects doc(nullptr, nullptr, nullptr);
     doc.Add<TPosition>()->Place(160, 160, "L1"); // blocks row 22 from column 20 to 24
-    ASSERT_EQ(SaveNetFile(net, doc), "");
+    ASSERT_TRUE(SaveNetFile(net, doc));
 
     const test::CliRun run = test::RunCli({ "route", net, "80", "176", "320", "176" });
     ASSERT_EQ(run.Exit, 0) << run.Err;
@@ -38,6 +38,8 @@ TEST_F(CliRouteTest, PrintsTheCornerCellsFromTargetToStartOrSaysNoRoute)
     EXPECT_EQ(same.Exit, 1);
     EXPECT_EQ(same.Out, "no route\n");
 
+    // A negative coordinate is an argument, not an option: off the page, so no route.
+    EXPECT_EQ(test::RunCli({ "route", net, "-8", "176", "320", "176" }).Exit, 1);
     EXPECT_EQ(test::RunCli({ "route", net, "80", "176", "x", "180" }).Exit, 64);
     EXPECT_EQ(test::RunCli({ "route", net }).Exit, 64);
     EXPECT_EQ(

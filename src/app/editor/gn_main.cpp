@@ -16,7 +16,6 @@
 #include "resources.h"
 #include "toolbar_strip.h"
 
-#include "common/adjust_zoom.h"
 #include "export/xml_export.h"
 #include "format/net_reader.h"
 #include "format/net_writer.h"
@@ -172,7 +171,6 @@ TGN::TGN(QWidget *parent)
     connect(m_messages, &QListWidget::itemDoubleClicked, this, [this] { NavigateToMessage(); });
 
     MenuStatus(false);
-    AdjustZoom() = TAdjustZoom {};
     const TFontSpec labelFont { "Courier New", 8 };
     Globals().PositionFont = labelFont;
     Globals().TransitionFont = labelFont;
@@ -656,15 +654,11 @@ TNet *TGN::OpenNet(const QString &path)
 bool TGN::SaveNetAs(TNet &net, const QString &path)
 {
     net.SetFileName(FileNameOf(path));
-    try {
-        TXMLExport(net.Net(), (net.FileName() + ".xml").toStdString()).Save();
-    } catch (const std::exception &e) {
-        ReportFailure(QString::fromStdString(e.what()));
-        return false;
-    }
-    const std::string error = SaveNetFile(path.toStdString(), net.Net());
-    if (!error.empty()) {
-        ReportFailure(QString::fromStdString(error));
+    TWriteResult written = TXMLExport(net.Net(), (net.FileName() + ".xml").toStdString()).Save();
+    if (written)
+        written = SaveNetFile(path.toStdString(), net.Net());
+    if (!written) {
+        ReportFailure(QString::fromStdString(written.Reason));
         return false;
     }
     AddToReopen(path);

@@ -51,8 +51,9 @@ TNet::TNet(TGN &main, QWidget *parent)
     horizontalScrollBar()->setSingleStep(Globals().xGrid);
     verticalScrollBar()->setSingleStep(Globals().yGrid);
 
-    m_backing = QImage(
-        std::max(1, viewport()->width()), std::max(1, viewport()->height()), QImage::Format_RGB32);
+    m_backing
+        = DeviceImage(QSize(std::max(1, viewport()->width()), std::max(1, viewport()->height())),
+            devicePixelRatioF());
     m_canvas = std::make_unique<QtCanvas>(&m_backing, palette());
     m_canvas->SetFont("Times New Roman", 14);
     m_net = std::make_unique<TDrawingObjects>(this, &main.Messages(), m_canvas.get());
@@ -346,10 +347,11 @@ void TNet::scrollContentsBy(int, int)
 void TNet::ResizeHandling()
 {
     const QSize size(std::max(1, viewport()->width()), std::max(1, viewport()->height()));
-    if (m_backing.size() != size) {
+    if (m_backing.deviceIndependentSize().toSize() != size
+        || m_backing.devicePixelRatio() != devicePixelRatioF()) {
         m_canvas->Release();
-        m_backing = QImage(size, QImage::Format_RGB32);
-        m_canvas->SetImage(&m_backing);
+        m_backing = DeviceImage(size, devicePixelRatioF());
+        m_canvas->SetDevice(&m_backing);
     }
     SetxPgSize(Globals().xPageSize);
     SetyPgSize(Globals().yPageSize);

@@ -74,7 +74,7 @@ TEST(SampleNet, ShippedFileIsWhatTheWriterMakes)
     BuildSample(t);
     const std::string bytes = WriteNetToString(t.Net);
     if (std::getenv("MORVANE_UPDATE_SAMPLES")) {
-        ASSERT_EQ(WriteFileAtomically(kSample.string(), bytes), "");
+        ASSERT_TRUE(WriteFileAtomically(kSample.string(), bytes));
     }
     EXPECT_EQ(test::ReadFile(kSample), bytes);
 }
@@ -88,10 +88,10 @@ TEST(AtomicSave, ReplacesWholeOrNotAtAll)
 
     TTestNet t;
     test::AddPosition(t.Net, 40, 48, "L1");
-    ASSERT_EQ(SaveNetFile(path, t.Net), "");
+    ASSERT_TRUE(SaveNetFile(path, t.Net));
     std::filesystem::permissions(path, std::filesystem::perms(0640));
     test::AddPosition(t.Net, 80, 48, "L2");
-    ASSERT_EQ(SaveNetFile(path, t.Net), "");
+    ASSERT_TRUE(SaveNetFile(path, t.Net));
     TTestNet back;
     ASSERT_TRUE(ReadNetFile(path, back.Net));
     EXPECT_EQ(back.Net.Positions().size(), 2u);
@@ -99,8 +99,8 @@ TEST(AtomicSave, ReplacesWholeOrNotAtAll)
 
     // Failures name the file and leave nothing behind.
     const std::string missing = (folder / "no-such-folder" / "net.vgn").string();
-    EXPECT_NE(SaveNetFile(missing, t.Net).find(missing), std::string::npos);
-    EXPECT_NE(SaveNetFile((folder / "target-is-a-folder").string(), t.Net), "");
+    EXPECT_NE(SaveNetFile(missing, t.Net).Reason.find(missing), std::string::npos);
+    EXPECT_FALSE(SaveNetFile((folder / "target-is-a-folder").string(), t.Net));
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto &e : std::filesystem::directory_iterator(folder))
         ++entries;
