@@ -36,9 +36,8 @@ int main(int argc, char **argv)
                 transitions.push_back(t.get());
             }
         }
-    const std::string error = SaveNetFile(argv[1], net);
-    if (!error.empty()) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    if (const TWriteResult written = SaveNetFile(argv[1], net); !written) {
+        std::fprintf(stderr, "%s\n", written.Reason.c_str());
         return 2;
     }
     // A fixed linear congruential sequence, so that every run asks for the same arcs.

@@ -133,8 +133,9 @@ TEST_F(ObjectModelTest, HitTestCodesAndGrabbedEnds)
         { t.get(), 116, 185, 0, 0 }, { t.get(), 99, 150, 0, 0 } };
     for (const Case &c : cases) {
         EXPECT_EQ(c.obj->HitTest(c.x, c.y), c.code) << c.x << "," << c.y;
-        if (c.obj == arc.get() && c.code)
+        if (c.obj == arc.get() && c.code) {
             EXPECT_EQ(arc->What, c.what) << c.x << "," << c.y;
+        }
     }
 }
 

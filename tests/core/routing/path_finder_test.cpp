@@ -96,7 +96,7 @@ TEST(PathFinder, HandMadeScenes)
         bool found;
         std::int32_t pass;
         std::vector<TCellPoint> path;
-        std::vector<std::array<std::int32_t, 3>> codes; // x, y, code
+        std::vector<std::array<std::int32_t, 3>> codes = {}; // x, y, code
     };
     const std::vector<std::string> crossing { "..S...", "......", "------", "......", "....T." };
     const Case cases[] = {
