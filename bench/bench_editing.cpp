@@ -80,7 +80,7 @@ TNet &NetOf(int count)
         }
     }
     gn.SetMode(mdEdit);
-    net.EditState = esNone;
+    net.SetEditState(esNone);
     net.Redraw();
     net.viewport()->repaint();
     return net;
@@ -92,7 +92,7 @@ void BM_DragMove500Of10000(benchmark::State &state)
     TNet &net = NetOf(10000);
     for (std::size_t i = 0; i < 500; ++i)
         net.Net().Object(i)->Mode = omSelected;
-    net.EditState = esGroup;
+    net.SetEditState(esGroup);
     const QPoint grab(12, 52); // inside the first position
     net.FormMouseDown(Qt::LeftButton, {}, grab);
     int step = 0;
@@ -117,7 +117,7 @@ void BM_ClickSelectIn10000(benchmark::State &state)
         net.FormMouseUp(Qt::LeftButton, {}, p);
         net.viewport()->repaint();
     }
-    if (net.EditState != esSingle)
+    if (net.State().EditState != esSingle)
         state.SkipWithError("the click did not select");
 }
 BENCHMARK(BM_ClickSelectIn10000)->Unit(benchmark::kMillisecond);

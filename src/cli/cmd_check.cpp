@@ -2,6 +2,7 @@
 // morvane-cli check FILE: the topology check, one message per line, as the editor lists it.
 #include "command.h"
 #include "net_io.h"
+#include "option_parser.h"
 
 #include <iostream>
 
@@ -11,10 +12,10 @@ namespace {
 
 int RunCheck(const std::vector<std::string> &args)
 {
-    if (args.size() != 1)
-        return UsageError("check", "check takes exactly one file");
+    TOptionParser p("check");
+    p.Parse(args);
     TLoadedNet loaded;
-    if (!LoadWholeNet(args[0], loaded))
+    if (!LoadWholeNet(p.Positional(1, 1, "exactly one file").front(), loaded))
         return kExitBadInput;
     loaded.Net().CheckTopology();
     bool errors = false;

@@ -2,10 +2,9 @@
 // morvane-cli convert IN OUT: reads a net (.vgn or .gn) and writes it in this program's layout.
 #include "command.h"
 #include "net_io.h"
+#include "option_parser.h"
 
 #include "format/net_writer.h"
-
-#include <iostream>
 
 namespace morvane::cli {
 
@@ -13,17 +12,13 @@ namespace {
 
 int RunConvert(const std::vector<std::string> &args)
 {
-    if (args.size() != 2)
-        return UsageError("convert", "convert takes an input and an output file");
+    TOptionParser p("convert");
+    p.Parse(args);
+    const auto &files = p.Positional(2, 2, "an input and an output file");
     TLoadedNet loaded;
-    if (!LoadWholeNet(args[0], loaded))
+    if (!LoadWholeNet(files[0], loaded))
         return kExitBadInput;
-    const std::string error = SaveNetFile(args[1], loaded.Net());
-    if (!error.empty()) {
-        std::cerr << "morvane-cli: " << error << '\n';
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return ReportWritten(SaveNetFile(files[1], loaded.Net()));
 }
 
 const CommandRegistrar registrar("convert", "convert IN OUT",

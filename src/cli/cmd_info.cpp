@@ -2,6 +2,7 @@
 // morvane-cli info FILE: the net's attributes and how many objects of each kind it has.
 #include "command.h"
 #include "net_io.h"
+#include "option_parser.h"
 
 #include <iostream>
 
@@ -27,10 +28,11 @@ void PrintInfo(TLoadedNet &loaded, std::ostream &out)
 
 int RunInfo(const std::vector<std::string> &args)
 {
-    if (args.size() != 1)
-        return UsageError("info", "info takes exactly one file");
+    TOptionParser p("info");
+    p.Parse(args);
     TLoadedNet loaded;
-    const TLoadOutcome outcome = LoadNet(args[0], loaded, std::cerr);
+    const TLoadOutcome outcome
+        = LoadNet(p.Positional(1, 1, "exactly one file").front(), loaded, std::cerr);
     if (outcome.Status == TLoadStatus::Unreadable) {
         std::cerr << "morvane-cli: " << outcome.Message << '\n';
         return kExitBadInput;

@@ -1,36 +1,31 @@
 // SPDX-License-Identifier: MIT
-// morvane-cli route FILE X1 Y1 X2 Y2: the route the editor's arc router would search.
-#include <charconv>
-#include <iostream>
-
+// morvane-cli route FILE X1 Y1 X2 Y2: the path finder's corner cells between two page points.
 #include "command.h"
 #include "net_io.h"
+#include "option_parser.h"
+
 #include "routing/path_finder.h"
+
+#include <cstdint>
+#include <iostream>
 
 namespace morvane::cli {
 
 namespace {
 
-bool ParseInt(const std::string &text, std::int32_t &value)
-{
-    const char *first = text.data(), *last = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && ptr == last && first != last;
-}
-
 int RunRoute(const std::vector<std::string> &args)
 {
-    if (args.size() != 5)
-        return UsageError("route", "route takes a file and four page coordinates");
-    std::int32_t p[4];
-    for (int i = 0; i < 4; ++i)
-        if (!ParseInt(args[std::size_t(i) + 1], p[i]))
-            return UsageError("route", "\"" + args[std::size_t(i) + 1] + "\" is not a whole number");
+    TOptionParser p("route");
+    p.Parse(args);
+    const auto &a = p.Positional(5, 5, "a file and four page coordinates");
+    std::int32_t c[4];
+    for (std::size_t i = 0; i < 4; ++i)
+        c[i] = WholeNumber(a[i + 1], "a page coordinate", INT32_MIN, INT32_MAX);
     TLoadedNet loaded;
-    if (!LoadWholeNet(args[0], loaded))
+    if (!LoadWholeNet(a[0], loaded))
         return kExitBadInput;
     TDrawingObjects &net = loaded.Net();
-    if (!net.Route(p[0], p[1], p[2], p[3])) {
+    if (!net.Route(c[0], c[1], c[2], c[3])) {
         std::cout << "no route\n";
         return kExitFound;
     }
@@ -41,8 +36,8 @@ int RunRoute(const std::vector<std::string> &args)
 }
 
 const CommandRegistrar registrar("route", "route FILE X1 Y1 X2 Y2",
-    "Routes an arc between two page points of the net as the editor would and prints the "
-    "corner cells from the target back to the start (exit 1: no route).",
+    "Asks the path finder for a route between two page points of the net and prints its "
+    "corner cells from the target back to the start; adds no stubs (exit 1: no route).",
     RunRoute);
 
 } // namespace

@@ -2,6 +2,7 @@
 // morvane-cli xml FILE [-o OUT]: the XML description the editor writes beside a saved net.
 #include "command.h"
 #include "net_io.h"
+#include "option_parser.h"
 
 #include "export/xml_export.h"
 
@@ -13,41 +14,23 @@ namespace {
 
 int RunXml(const std::vector<std::string> &args)
 {
-    std::string input, output;
-    bool toFile = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o") {
-            if (toFile || i + 1 == args.size() || args[i + 1].empty())
-                return UsageError("xml", "-o needs one output file");
-            toFile = true;
-            output = args[++i];
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return UsageError("xml", "unknown option " + args[i]);
-        } else if (input.empty()) {
-            input = args[i];
-        } else {
-            return UsageError("xml", "xml takes exactly one net file");
-        }
-    }
-    if (input.empty())
-        return UsageError("xml", "xml takes exactly one net file");
+    TOptionParser p("xml");
+    p.Value("o").Parse(args);
+    const std::string input = p.Positional(1, 1, "exactly one net file").front();
+    const std::string output = p.Text("o");
+    if (p.Has("o") && output.empty())
+        throw TUsageError("-o needs one output file");
 
     TLoadedNet loaded;
     if (!LoadWholeNet(input, loaded))
         return kExitBadInput;
     TXMLExport exporter(loaded.Net(), output);
-    if (!toFile) {
+    if (!p.Has("o")) {
         std::cout << exporter.GetFileText();
         std::cout.flush();
         return std::cout ? kExitOk : kExitBadInput;
     }
-    try {
-        exporter.Save();
-    } catch (const std::exception &e) {
-        std::cerr << "morvane-cli: " << e.what() << '\n';
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return ReportWritten(exporter.Save());
 }
 
 const CommandRegistrar registrar("xml", "xml FILE [-o OUT]",

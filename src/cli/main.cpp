@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli: the editor's headless companion for scripts, version control and CI.
+#include "command.h"
+#include "option_parser.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
-
-#include "command.h"
 
 namespace morvane::cli {
 
@@ -23,6 +24,14 @@ int UsageError(const std::string &command, const std::string &message)
     return kExitUsage;
 }
 
+int ReportWritten(const TWriteResult &result)
+{
+    if (result)
+        return kExitOk;
+    std::cerr << "morvane-cli: " << result.Reason << "\n";
+    return kExitCannotWrite;
+}
+
 namespace {
 
 void PrintHelp(std::ostream &out)
@@ -30,7 +39,7 @@ void PrintHelp(std::ostream &out)
     out << "usage: morvane-cli COMMAND [ARGS]\n\nCommands:\n";
     auto commands = Commands();
     std::sort(commands.begin(), commands.end(),
-              [](const Command &a, const Command &b) { return a.name < b.name; });
+        [](const Command &a, const Command &b) { return a.name < b.name; });
     out << "  help\n      Lists the commands.\n";
     for (const auto &c : commands)
         out << "  " << c.synopsis << "\n      " << c.summary << "\n";
@@ -57,6 +66,8 @@ int main(int argc, char **argv)
         if (c.name == name) {
             try {
                 return c.run(args);
+            } catch (const TUsageError &e) {
+                return UsageError(name, e.what());
             } catch (const std::exception &e) {
                 std::cerr << "morvane-cli: " << e.what() << "\n";
                 return kExitBadInput;

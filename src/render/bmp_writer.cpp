@@ -150,6 +150,10 @@ bool IsBmpDepth(int bitsPerPixel)
     }
 }
 
+namespace {
+
+// A complete bottom-up BMP file (file header, info header, masks or palette, rows padded to four
+// bytes) in `out`. Returns false with a reason for an unknown depth or a null image.
 bool EncodeBmp(const QImage &image, int bitsPerPixel, std::string &out, std::string &error)
 {
     if (!IsBmpDepth(bitsPerPixel)) {
@@ -218,11 +222,14 @@ bool EncodeBmp(const QImage &image, int bitsPerPixel, std::string &out, std::str
     return true;
 }
 
-std::string WriteBmp(const QImage &image, const std::string &path, int bitsPerPixel)
+} // namespace
+
+TWriteResult WriteBmp(const QImage &image, const std::string &path, int bitsPerPixel)
 {
     std::string bytes, error;
     if (!EncodeBmp(image, bitsPerPixel, bytes, error))
-        return "cannot write " + path + ": " + error;
+        return TWriteResult::Failed(
+            TWriteStatus::EncodeFailed, path, "cannot write " + path + ": " + error);
     return WriteFileAtomically(path, bytes);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "format/write_result.h"
+
 #include <QImage>
 
 #include <string>
@@ -12,11 +14,8 @@ namespace morvane {
 // with bit-field masks) and 24 bits. Colours outside a palette take the nearest entry.
 bool IsBmpDepth(int bitsPerPixel);
 
-// A complete bottom-up BMP file (file header, info header, masks or palette, rows padded to four
-// bytes) in `out`. Returns false with a reason for an unknown depth or a null image.
-bool EncodeBmp(const QImage &image, int bitsPerPixel, std::string &out, std::string &error);
-
-// Writes the file whole or not at all; returns an empty text on success, else the reason.
-std::string WriteBmp(const QImage &image, const std::string &path, int bitsPerPixel);
+// Writes a bottom-up BMP file (file header, info header, masks or palette, rows padded to four
+// bytes) whole or not at all; an unknown depth or a null image is EncodeFailed.
+TWriteResult WriteBmp(const QImage &image, const std::string &path, int bitsPerPixel);
 
 } // namespace morvane

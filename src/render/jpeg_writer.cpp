@@ -224,6 +224,8 @@ bool TJpegEncoder::Finish()
     return true;
 }
 
+namespace {
+
 bool EncodeJpeg(const QImage &image, bool greyscale, int quality, std::vector<unsigned char> &out,
     std::string &error)
 {
@@ -244,18 +246,21 @@ bool EncodeJpeg(const QImage &image, bool greyscale, int quality, std::vector<un
     return false;
 }
 
-std::string WriteJpegBytes(const std::vector<unsigned char> &bytes, const std::string &path)
+} // namespace
+
+TWriteResult WriteJpegBytes(const std::vector<unsigned char> &bytes, const std::string &path)
 {
     return WriteFileAtomically(
         path, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 
-std::string WriteJpeg(const QImage &image, const std::string &path, bool greyscale, int quality)
+TWriteResult WriteJpeg(const QImage &image, const std::string &path, bool greyscale, int quality)
 {
     std::vector<unsigned char> bytes;
     std::string error;
     if (!EncodeJpeg(image, greyscale, quality, bytes, error))
-        return "cannot write " + path + ": " + error;
+        return TWriteResult::Failed(
+            TWriteStatus::EncodeFailed, path, "cannot write " + path + ": " + error);
     return WriteJpegBytes(bytes, path);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "format/write_result.h"
+
 #include <QImage>
 
 #include <memory>
@@ -33,11 +35,8 @@ private:
     std::unique_ptr<State> m;
 };
 
-bool EncodeJpeg(const QImage &image, bool greyscale, int quality, std::vector<unsigned char> &out,
-    std::string &error);
-
-// Writes the file whole or not at all; returns an empty text on success, else the reason.
-std::string WriteJpeg(const QImage &image, const std::string &path, bool greyscale, int quality);
-std::string WriteJpegBytes(const std::vector<unsigned char> &bytes, const std::string &path);
+// Write the file whole or not at all; a picture libjpeg refuses is EncodeFailed.
+TWriteResult WriteJpeg(const QImage &image, const std::string &path, bool greyscale, int quality);
+TWriteResult WriteJpegBytes(const std::vector<unsigned char> &bytes, const std::string &path);
 
 } // namespace morvane

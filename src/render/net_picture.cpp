@@ -4,6 +4,7 @@
 #include "jpeg_writer.h"
 #include "qt_canvas.h"
 
+#include "export/export_zoom.h"
 #include "model/drawing_objects.h"
 #include "options/real_options.h"
 
@@ -14,56 +15,6 @@
 namespace morvane {
 
 namespace {
-
-// The export zoom: the net takes the picture's scale the way a net window zooms (base units,
-// grid globals, the options' scaled sizes), and everything goes back as it was, including any
-// scaled option the user had set that a zoom would otherwise return to its default.
-class TPictureZoom
-{
-public:
-    TPictureZoom(TDrawingObjects &net, TRealOptions &options, std::int32_t step)
-        : m_net(net)
-        , m_options(options)
-        , m_savedOptions(options)
-        , m_savedGlobals(Globals())
-        , m_xUnit(net.xBaseUnit())
-        , m_yUnit(net.yBaseUnit())
-    {
-        auto &g = Globals();
-        if (step < g.zMin || step > g.zMax)
-            return;
-        // Rescaling puts every object back onto its grid cell; at the net's own scale that
-        // would only move objects the user placed between grid lines.
-        if (step == m_xUnit && step == m_yUnit && g.xGrid == step && g.yGrid == step)
-            return;
-        m_zoomed = true;
-        net.SetxBaseUnit(step);
-        net.SetyBaseUnit(step);
-        g.xGrid = net.xBaseUnit();
-        g.yGrid = net.yBaseUnit();
-        options.ChangeXGrid(g.xGrid);
-        options.ChangeYGrid(g.yGrid);
-    }
-    ~TPictureZoom()
-    {
-        if (m_zoomed) {
-            m_net.SetxBaseUnit(m_xUnit);
-            m_net.SetyBaseUnit(m_yUnit);
-        }
-        m_options = m_savedOptions;
-        Globals() = m_savedGlobals;
-    }
-    TPictureZoom(const TPictureZoom &) = delete;
-    TPictureZoom &operator=(const TPictureZoom &) = delete;
-
-private:
-    TDrawingObjects &m_net;
-    TRealOptions &m_options;
-    const TRealOptions m_savedOptions;
-    const TDisplayGlobals m_savedGlobals;
-    const std::int32_t m_xUnit, m_yUnit;
-    bool m_zoomed = false;
-};
 
 class TCanvasSwap
 {
@@ -115,11 +66,11 @@ struct TPictureFrame
     std::string Error;
 };
 
-TPictureFrame Frame(const TDrawingObjects &net, const TPictureSettings &settings)
+TPictureFrame Frame(const TExportZoom &zoom, const TPictureSettings &settings)
 {
     TPictureFrame f;
-    f.TopLeft = net.TopLeftCorner();
-    f.BottomRight = net.BottomRightCorner();
+    f.TopLeft = zoom.TopLeft();
+    f.BottomRight = zoom.BottomRight();
     const std::int64_t width = std::int64_t(f.BottomRight.x) - f.TopLeft.x + settings.MarginLeft
         + settings.MarginRight + 1;
     const std::int64_t height = std::int64_t(f.BottomRight.y) - f.TopLeft.y + settings.MarginTop
@@ -183,8 +134,8 @@ TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,
     const TPictureSettings &settings, const QPalette &palette)
 {
     TNetPicture picture;
-    TPictureZoom zoom(net, options, settings.Scale);
-    const TPictureFrame frame = Frame(net, settings);
+    const TExportZoom zoom(net, options, settings.Scale);
+    const TPictureFrame frame = Frame(zoom, settings);
     picture.ExtentTopLeft = frame.TopLeft;
     picture.ExtentBottomRight = frame.BottomRight;
     if (!frame.Error.empty()) {
@@ -204,8 +155,8 @@ TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,
 std::string DrawNetPictureInBands(TDrawingObjects &net, TRealOptions &options,
     const TPictureSettings &settings, const QPalette &palette, int bandHeight, TPictureBands &bands)
 {
-    TPictureZoom zoom(net, options, settings.Scale);
-    const TPictureFrame frame = Frame(net, settings);
+    const TExportZoom zoom(net, options, settings.Scale);
+    const TPictureFrame frame = Frame(zoom, settings);
     if (!frame.Error.empty())
         return frame.Error;
     const int wanted = bandHeight > 0 ? bandHeight : std::max(16, kBandPixels / frame.Width);

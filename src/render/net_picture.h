@@ -44,9 +44,8 @@ inline constexpr std::int64_t kMaxPicturePixels = std::int64_t(1) << 28;
 QPalette PicturePalette();
 
 // The net drawn with the ordinary drawing code on a white image that holds its extent plus the
-// margins, at the given scale. The scale is applied as a zoom of the net, and the net's base
-// units, the display globals and the options record are all restored afterwards, as is the
-// net's canvas. System colours come from `palette`.
+// margins, at the given scale, under the export zoom (TExportZoom); the net's canvas is
+// restored afterwards. System colours come from `palette`.
 TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,
     const TPictureSettings &settings, const QPalette &palette);
 TNetPicture MakeNetPicture(

@@ -8,13 +8,14 @@
 
 namespace morvane {
 
-std::string WritePng(const QImage &image, const std::string &path)
+TWriteResult WritePng(const QImage &image, const std::string &path)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG"))
-        return "cannot write " + path + ": PNG encoding failed";
+        return TWriteResult::Failed(
+            TWriteStatus::EncodeFailed, path, "cannot write " + path + ": PNG encoding failed");
     return WriteFileAtomically(
         path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }

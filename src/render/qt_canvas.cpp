@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
+#include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace morvane {
@@ -75,16 +77,16 @@ QPalette DefaultPalette()
 
 } // namespace
 
-QtCanvas::QtCanvas(QImage *image)
-    : QtCanvas(image, DefaultPalette())
+QtCanvas::QtCanvas(QPaintDevice *device)
+    : QtCanvas(device, DefaultPalette())
 {
 }
 
-QtCanvas::QtCanvas(QImage *image, const QPalette &palette)
+QtCanvas::QtCanvas(QPaintDevice *device, const QPalette &palette)
     : m_palette(palette)
     , m_painter(std::make_unique<QPainter>())
 {
-    SetImage(image);
+    SetDevice(device);
 }
 
 QtCanvas::~QtCanvas()
@@ -92,13 +94,21 @@ QtCanvas::~QtCanvas()
     Release();
 }
 
-void QtCanvas::SetImage(QImage *image)
+void QtCanvas::SetDevice(QPaintDevice *device)
 {
     Release();
-    m_image = image;
+    m_device = device;
+    m_image
+        = device && device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
     if (m_image && !m_image->isNull() && m_image->format() != QImage::Format_RGB32
         && m_image->format() != QImage::Format_ARGB32_Premultiplied)
         *m_image = m_image->convertToFormat(QImage::Format_RGB32);
+    m_ratio = m_image ? m_image->devicePixelRatio() : 1;
+    const QSize size = !device ? QSize()
+        : m_image              ? m_image->deviceIndependentSize().toSize()
+                               : QSize(device->width(), device->height());
+    m_width = size.width();
+    m_height = size.height();
 }
 
 void QtCanvas::Release()
@@ -123,11 +133,15 @@ int QtCanvas::FontPixelSize(int pointSize)
 
 QPainter *QtCanvas::Prepare(Use use)
 {
-    if (!m_image || m_image->isNull())
+    if (m_width <= 0 || m_height <= 0)
+        return nullptr;
+    // Text and fills copy whatever the pen mode says, as on the surface this code was made for.
+    const bool notXor = use != Use::Text && m_penMode == TPenMode::NotXor;
+    if (notXor && !m_image)
         return nullptr;
     QPainter &p = *m_painter;
     if (!p.isActive()) {
-        if (!p.begin(m_image))
+        if (!p.begin(m_device))
             return nullptr;
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setRenderHint(QPainter::TextAntialiasing, false);
@@ -140,8 +154,6 @@ QPainter *QtCanvas::Prepare(Use use)
         m_appliedOrigin = m_origin;
         m_originValid = true;
     }
-    // Text and fills copy whatever the pen mode says, as on the surface this code was made for.
-    const bool notXor = use != Use::Text && m_penMode == TPenMode::NotXor;
     if (!m_modeValid || m_appliedNotXor != notXor) {
         p.setCompositionMode(notXor ? QPainter::RasterOp_NotSourceXorDestination
                                     : QPainter::CompositionMode_SourceOver);
@@ -275,10 +287,10 @@ long long QtCanvas::DevY(long long y) const
 
 bool QtCanvas::OffImage(long long x1, long long y1, long long x2, long long y2) const
 {
-    if (!m_image)
+    if (m_width <= 0 || m_height <= 0)
         return true;
-    return DevX(std::max(x1, x2)) < 0 || DevX(std::min(x1, x2)) >= m_image->width()
-        || DevY(std::max(y1, y2)) < 0 || DevY(std::min(y1, y2)) >= m_image->height();
+    return DevX(std::max(x1, x2)) < 0 || DevX(std::min(x1, x2)) >= m_width
+        || DevY(std::max(y1, y2)) < 0 || DevY(std::min(y1, y2)) >= m_height;
 }
 
 // Whether a net point lies so far from the image that the rasteriser could not take it.
@@ -288,17 +300,37 @@ bool QtCanvas::Huge(long long x, long long y) const
     return std::abs(DevX(x)) > kFar || std::abs(DevY(y)) > kFar;
 }
 
-QRgb *QtCanvas::Pixel(int x, int y)
+void QtCanvas::Block(long long x, long long &x0, long long &x1) const
 {
-    return reinterpret_cast<QRgb *>(m_image->scanLine(y)) + x;
+    if (m_ratio == 1) {
+        x0 = x;
+        x1 = x + 1;
+        return;
+    }
+    x0 = static_cast<long long>(std::floor(double(x) * m_ratio));
+    x1 = static_cast<long long>(std::floor(double(x + 1) * m_ratio));
 }
 
+// Takes image pixels within the rasteriser's reach.
 void QtCanvas::PutPixel(long long x, long long y, QRgb colour, bool notXor)
 {
-    if (x < 0 || y < 0 || x >= m_image->width() || y >= m_image->height())
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return;
-    QRgb *px = Pixel(int(x), int(y));
-    *px = 0xFF000000u | (notXor ? ~(colour ^ *px) & 0xFFFFFFu : colour);
+    if (!m_image) {
+        if (QPainter *p = notXor ? nullptr : Prepare(Use::Text))
+            p->fillRect(QRect(int(x), int(y), 1, 1), QColor::fromRgb(colour));
+        return;
+    }
+    long long x0, x1, y0, y1;
+    Block(x, x0, x1);
+    Block(y, y0, y1);
+    x1 = std::min<long long>(x1, m_image->width());
+    y1 = std::min<long long>(y1, m_image->height());
+    for (long long py = y0; py < y1; ++py) {
+        QRgb *line = reinterpret_cast<QRgb *>(m_image->scanLine(int(py)));
+        for (long long px = x0; px < x1; ++px)
+            line[px] = 0xFF000000u | (notXor ? ~(colour ^ line[px]) & 0xFFFFFFu : colour);
+    }
 }
 
 // Qt restarts a dash pattern where a line enters the image, so the dots of one line would
@@ -307,7 +339,8 @@ void QtCanvas::PutPixel(long long x, long long y, QRgb colour, bool notXor)
 // Takes image pixels within the rasteriser's reach.
 void QtCanvas::DottedLine(long long x0, long long y0, long long x1, long long y1)
 {
-    Release();
+    if (m_image)
+        Release();
     const long long dx = x1 - x0, dy = y1 - y0;
     const long long adx = std::abs(dx), ady = std::abs(dy);
     const long long steps = std::max(adx, ady); // the end point is left out
@@ -318,7 +351,7 @@ void QtCanvas::DottedLine(long long x0, long long y0, long long x1, long long y1
     const long long sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
     const long long sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
     const long long m0 = xMajor ? x0 : y0, n0 = xMajor ? y0 : x0;
-    const long long limit = xMajor ? m_image->width() : m_image->height();
+    const long long limit = xMajor ? m_width : m_height;
     // Steps whose major coordinate lies on the image.
     long long first = 0, last = steps - 1;
     if (sMajor > 0) {
@@ -344,8 +377,7 @@ void QtCanvas::DottedLine(long long x0, long long y0, long long x1, long long y1
 void QtCanvas::DoLine(TPoint from, TPoint to)
 {
     const long long w = std::max(1, m_penWidth);
-    if (!m_image || m_image->isNull()
-        || OffImage(std::min<long long>(from.x, to.x) - w, std::min<long long>(from.y, to.y) - w,
+    if (OffImage(std::min<long long>(from.x, to.x) - w, std::min<long long>(from.y, to.y) - w,
             std::max<long long>(from.x, to.x) + w, std::max<long long>(from.y, to.y) + w))
         return;
     long long x0 = DevX(from.x), y0 = DevY(from.y), x1 = DevX(to.x), y1 = DevY(to.y);
@@ -354,13 +386,13 @@ void QtCanvas::DoLine(TPoint from, TPoint to)
     if (Huge(from.x, from.y) || Huge(to.x, to.y)) {
         if (x0 != x1 && y0 != y1)
             return;
-        const long long hiX = m_image->width() + 16LL, hiY = m_image->height() + 16LL;
+        const long long hiX = m_width + 16LL, hiY = m_height + 16LL;
         x0 = std::clamp(x0, -16LL, hiX);
         x1 = std::clamp(x1, -16LL, hiX);
         y0 = std::clamp(y0, -16LL, hiY);
         y1 = std::clamp(y1, -16LL, hiY);
     }
-    if (m_penStyle == TPenStyle::Dot && m_penWidth <= 1) {
+    if (m_penStyle == TPenStyle::Dot && m_penWidth <= 1 && m_image) {
         DottedLine(x0, y0, x1, y1);
         return;
     }
@@ -402,6 +434,8 @@ bool QtCanvas::MaskedShape(long long x1, long long y1, long long x2, long long y
     const std::function<void(QPainter &)> &paint)
 {
     constexpr long long kMaxMask = 4096;
+    if (!m_image)
+        return false;
     const long long w = x2 - x1 + 2, h = y2 - y1 + 2;
     const bool thin = m_penWidth <= 1;
     const bool dotted = thin && m_penStyle == TPenStyle::Dot;
@@ -479,8 +513,8 @@ void QtCanvas::Rectangle(int x1, int y1, int x2, int y2)
     const long long ox = m_origin.x, oy = m_origin.y;
     const long long l = std::max<long long>(std::min(x1, x2), ox - 16);
     const long long t = std::max<long long>(std::min(y1, y2), oy - 16);
-    const long long r = std::min<long long>(std::max(x1, x2), ox + m_image->width() + 16);
-    const long long b = std::min<long long>(std::max(y1, y2), oy + m_image->height() + 16);
+    const long long r = std::min<long long>(std::max(x1, x2), ox + m_width + 16);
+    const long long b = std::min<long long>(std::max(y1, y2), oy + m_height + 16);
     if (QPainter *p = Prepare(Use::PenAndBrush))
         p->drawRect(OutlineRect(l, t, r, b));
 }
@@ -491,8 +525,8 @@ void QtCanvas::FillRect(int x1, int y1, int x2, int y2)
         return;
     const long long l = std::max(DevX(std::min(x1, x2)), 0LL);
     const long long t = std::max(DevY(std::min(y1, y2)), 0LL);
-    const long long r = std::min<long long>(DevX(std::max(x1, x2)), m_image->width());
-    const long long b = std::min<long long>(DevY(std::max(y1, y2)), m_image->height());
+    const long long r = std::min<long long>(DevX(std::max(x1, x2)), m_width);
+    const long long b = std::min<long long>(DevY(std::max(y1, y2)), m_height);
     if (QPainter *p = Prepare(Use::Text))
         p->fillRect(QRect(int(l), int(t), int(r - l), int(b - t)), CurrentBrush());
 }
@@ -507,12 +541,12 @@ void QtCanvas::DrawFocusRect(int x1, int y1, int x2, int y2)
     const long long t = DevY(std::min(y1, y2)), b = DevY(std::max(y1, y2)) - 1;
     if (r < l || b < t)
         return;
-    const long long w = m_image->width(), h = m_image->height();
+    const long long w = m_width, h = m_height;
     const long long ox = m_origin.x, oy = m_origin.y;
     auto invert = [&](long long x, long long y) {
         if (x < 0 || y < 0 || x >= w || y >= h || ((x + ox + y + oy) & 1))
             return;
-        *Pixel(int(x), int(y)) ^= 0x00FFFFFFu;
+        PutPixel(x, y, 0, true);
     };
     for (long long x = std::max(l, -1LL); x <= std::min(r, w); ++x) {
         invert(x, t);
@@ -528,19 +562,20 @@ void QtCanvas::DrawFocusRect(int x1, int y1, int x2, int y2)
 
 void QtCanvas::SetPixel(int x, int y, TColor c)
 {
-    if (!m_image || m_image->isNull() || OffImage(x, y, x, y))
+    if (OffImage(x, y, x, y))
         return;
-    Release();
+    if (m_image)
+        Release();
     PutPixel(DevX(x), DevY(y), ToQColor(c).rgb() & 0xFFFFFFu, false);
 }
 
 void QtCanvas::TextOut(int x, int y, const std::string &utf8)
 {
-    if (utf8.empty() || !m_image || m_image->isNull())
+    if (utf8.empty() || m_width <= 0)
         return;
     FontEntry &f = CurrentFont();
     const long long height = f.metrics.height();
-    if (OffImage(x, y, x + static_cast<long long>(m_image->width()), y + height))
+    if (OffImage(x, y, x + m_width, y + height))
         return;
     const int width = Width(f, utf8);
     if (OffImage(x, y, static_cast<long long>(x) + width, y + height))
@@ -566,6 +601,14 @@ int QtCanvas::TextWidth(const std::string &utf8)
 int QtCanvas::TextHeight(const std::string &)
 {
     return CurrentFont().metrics.height();
+}
+
+QImage DeviceImage(QSize size, qreal devicePixelRatio)
+{
+    QImage image(qCeil(size.width() * devicePixelRatio), qCeil(size.height() * devicePixelRatio),
+        QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
 }
 
 } // namespace morvane

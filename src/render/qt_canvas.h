@@ -20,25 +20,36 @@ class QPainter;
 
 namespace morvane {
 
-// The net's drawing surface on a QImage. It keeps the conventions the drawing code was written
-// for: a shape given by (x1, y1, x2, y2) covers the pixels from x1 to x2 − 1, a line leaves out
-// its last pixel, nothing is antialiased (an inverting ghost must give back exactly the pixels
-// it changed), and text is drawn on a box of the brush colour. Sizes of fonts are points at 96
-// pixels per inch, whatever the screen says, so a picture is the same on every machine.
+// The net's drawing surface on any paint device: an image (the net window's backing image, a
+// picture export), an SVG generator, a PDF writer or a printer. It keeps the conventions the
+// drawing code was written for: a shape given by (x1, y1, x2, y2) covers the pixels from x1 to
+// x2 − 1, a line leaves out its last pixel, nothing is antialiased (an inverting ghost must give
+// back exactly the pixels it changed), and text is drawn on a box of the brush colour. Sizes of
+// fonts are points at 96 pixels per inch, whatever the screen says, so a picture is the same on
+// every machine. Coordinates are device-independent pixels: on an image with a device pixel
+// ratio above 1, lines and text are drawn at the image's full resolution, and each net pixel set
+// one by one (dots, focus rectangles, inverted masks) covers its whole block of image pixels.
 //
-// The canvas keeps one painter open on the image between primitives; call Release() before the
-// image is copied, saved, resized or painted on by anybody else.
+// Inverting needs the pixels underneath, so on any device but an image the inverting operations
+// (the not-xor pen mode and DrawFocusRect) are skipped and leave no trace; everything else is
+// drawn as on an image.
+//
+// The canvas keeps one painter open on the device between primitives; call Release() before an
+// image is copied, saved, resized or painted on by anybody else. On any other device Release()
+// ends the painter and with it the document (an SVG or PDF file is complete then), so call it
+// once, when the drawing is done.
 class QtCanvas : public Canvas
 {
 public:
-    // Converts the image to 32-bit RGB when it has another format: raster operations need it.
-    explicit QtCanvas(QImage *image);
-    QtCanvas(QImage *image, const QPalette &palette);
+    // Converts an image to 32-bit RGB when it has another format: raster operations need it.
+    explicit QtCanvas(QPaintDevice *device);
+    QtCanvas(QPaintDevice *device, const QPalette &palette);
     ~QtCanvas() override;
     QtCanvas(const QtCanvas &) = delete;
     QtCanvas &operator=(const QtCanvas &) = delete;
 
-    void SetImage(QImage *image);
+    void SetDevice(QPaintDevice *device);
+    // The device when it is an image, else null.
     QImage *Image() const { return m_image; }
     void Release();
 
@@ -83,13 +94,18 @@ private:
     bool OffImage(long long x1, long long y1, long long x2, long long y2) const;
     bool Huge(long long x, long long y) const;
     QRect OutlineRect(long long x1, long long y1, long long x2, long long y2) const;
-    QRgb *Pixel(int x, int y);
+    // Image pixels x0 .. x1 − 1 of the net pixels from x to x + 1 (device-independent).
+    void Block(long long x, long long &x0, long long &x1) const;
     void PutPixel(long long x, long long y, QRgb colour, bool notXor);
     void DottedLine(long long x0, long long y0, long long x1, long long y1);
     bool MaskedShape(long long x1, long long y1, long long x2, long long y2,
         const std::function<void(QPainter &)> &paint);
 
+    QPaintDevice *m_device = nullptr;
     QImage *m_image = nullptr;
+    // Device-independent size and the image's pixels per net pixel.
+    long long m_width = 0, m_height = 0;
+    qreal m_ratio = 1;
     QPalette m_palette;
     std::unique_ptr<QPainter> m_painter;
 
@@ -112,5 +128,9 @@ private:
     std::vector<FontEntry> m_fonts;
     std::size_t m_currentFont = 0;
 };
+
+// A backing image for a widget: `size` device-independent pixels at the screen's device pixel
+// ratio, so that the canvas draws crisp lines and text on it.
+QImage DeviceImage(QSize size, qreal devicePixelRatio);
 
 } // namespace morvane

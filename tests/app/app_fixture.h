@@ -102,7 +102,7 @@ protected:
         t.Transitions.Value = 1;
         t.Net.SetxBaseUnit(baseUnit);
         t.Net.SetyBaseUnit(baseUnit);
-        ASSERT_EQ(SaveNetFile(path.toStdString(), t.Net), "");
+        ASSERT_TRUE(SaveNetFile(path.toStdString(), t.Net));
     }
 
     static QByteArray ReadAll(const QString &path)

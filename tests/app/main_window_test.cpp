@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, ModesShowTheirNameAndGlyphAndTransientModesReturnToEdit)
         EXPECT_EQ(gn->EditorMode(), mdEdit) << transient;
         EXPECT_EQ(gn->ModeName(), "Edit mode") << transient;
         EXPECT_EQ(gn->ModeGlyph(), editGlyph) << transient;
-        EXPECT_EQ(net->EditState, esGroup) << transient;
+        EXPECT_EQ(net->State().EditState, esGroup) << transient;
         EXPECT_EQ(net->viewport()->cursor().shape(), Qt::ArrowCursor) << transient;
     }
 
@@ -178,10 +178,10 @@ TEST_F(MainWindowTest, ModesShowTheirNameAndGlyphAndTransientModesReturnToEdit)
         Trigger(item);
         EXPECT_EQ(gn->EditorMode(), mode) << item;
         EXPECT_EQ(gn->ModeName(), "Transition wizard");
-        EXPECT_EQ(net->EditState, esWizardArmed);
+        EXPECT_EQ(net->State().EditState, esWizardArmed);
     }
     Trigger("miEdit");
-    EXPECT_EQ(net->EditState, esGroup) << "leaving a wizard mode";
+    EXPECT_EQ(net->State().EditState, esGroup) << "leaving a wizard mode";
 
     Trigger("miAutorouteArc");
     EXPECT_EQ(gn->ModeName(), "Arc wizard");

@@ -39,7 +39,7 @@ TEST_F(MessagesTest, CheckListsTheProblemsAndADoubleClickFindsTheObject)
             "Warning : Position L2 is not connected." }));
     EXPECT_TRUE(gn->MessagePanel()->isVisible());
     EXPECT_TRUE(Act("miMessages")->isChecked());
-    EXPECT_EQ(net->EditState, esNone);
+    EXPECT_EQ(net->State().EditState, esNone);
     Settle();
     QListWidget *list = gn->lbMessages();
     EXPECT_EQ(list->viewport()->height() % list->sizeHintForRow(0), 0) << "whole lines";
@@ -48,9 +48,10 @@ TEST_F(MessagesTest, CheckListsTheProblemsAndADoubleClickFindsTheObject)
     EXPECT_EQ(gn->EditorMode(), mdEdit);
     EXPECT_EQ(net->Selected(), far.get());
     EXPECT_EQ(far->Mode, omSelected);
-    EXPECT_EQ(net->EditState, esLocated);
+    EXPECT_EQ(net->State().EditState, esLocated);
+    EXPECT_TRUE(net->hasFocus()) << "the keyboard follows the pointer into the window";
     const TPoint c { 1200 + 16, 1600 + 16 };
-    EXPECT_EQ(net->DownPoint, c);
+    EXPECT_EQ(net->State().DownPoint, c);
     // The object's centre is in the middle of the client area (up to the grid).
     EXPECT_NEAR(net->HorzPosition() + net->viewport()->width() / 2, c.x, 4);
     EXPECT_NEAR(net->VertPosition() + net->viewport()->height() / 2, c.y, 4);

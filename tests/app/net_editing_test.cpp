@@ -2,6 +2,9 @@
 #include "app_fixture.h"
 #include "editor/editor_modes.h"
 
+#include "model/placing.h"
+#include "routing/auto_route.h"
+
 #include <QDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -122,7 +125,7 @@ TEST_F(NetEditingTest, PlacingSnapsToTheGridAndNumbersLabelsOnFromTheFile)
     TTestNet t;
     AddPosition(t.Net, 40, 40, "L7");
     t.Positions.Value = 7;
-    ASSERT_EQ(SaveNetFile(Path("seven.vgn").toStdString(), t.Net), "");
+    ASSERT_TRUE(SaveNetFile(Path("seven.vgn").toStdString(), t.Net));
     net = gn->OpenNet(Path("seven.vgn"));
     gn->SetMode(mdPlacePosition);
     Click({ 200, 200 });
@@ -139,7 +142,7 @@ TEST_F(NetEditingTest, ClickShiftClickAltClickAndRectanglesSelect)
     auto d = AddPosition(doc, 300, 200, "D");
 
     Click({ 80, 50 });
-    EXPECT_EQ(net->EditState, esSingle);
+    EXPECT_EQ(net->State().EditState, esSingle);
     EXPECT_EQ(net->Selected(), b.get());
     EXPECT_EQ(b->Mode, omSelected);
     Click({ 60, 50 });
@@ -153,17 +156,17 @@ TEST_F(NetEditingTest, ClickShiftClickAltClickAndRectanglesSelect)
     EXPECT_EQ(b->Mode, omNormal);
 
     Click({ 210, 50 }, Qt::ShiftModifier);
-    EXPECT_EQ(net->EditState, esGroup);
-    EXPECT_TRUE(net->GroupSelection);
+    EXPECT_EQ(net->State().EditState, esGroup);
+    EXPECT_TRUE(net->State().GroupSelection);
     EXPECT_EQ(a->Mode, omSelected);
     EXPECT_EQ(c->Mode, omSelected);
     Click({ 210, 50 }, Qt::ShiftModifier);
     EXPECT_EQ(c->Mode, omNormal);
     EXPECT_EQ(a->Mode, omSelected);
-    EXPECT_EQ(net->EditState, esNone);
+    EXPECT_EQ(net->State().EditState, esNone);
 
     Click({ 500, 350 });
-    EXPECT_EQ(net->EditState, esNone);
+    EXPECT_EQ(net->State().EditState, esNone);
     EXPECT_EQ(net->Selected(), nullptr);
     for (auto *o : { a.get(), b.get(), c.get(), d.get() })
         EXPECT_EQ(o->Mode, omNormal);
@@ -171,7 +174,7 @@ TEST_F(NetEditingTest, ClickShiftClickAltClickAndRectanglesSelect)
     // A rectangle selects what it touches and drops the rest; with Shift it toggles.
     Click({ 310, 210 });
     Drag({ 30, 30 }, { 210, 60 });
-    EXPECT_EQ(net->EditState, esGroup);
+    EXPECT_EQ(net->State().EditState, esGroup);
     EXPECT_EQ(a->Mode, omSelected);
     EXPECT_EQ(b->Mode, omSelected);
     EXPECT_EQ(c->Mode, omSelected);
@@ -197,9 +200,9 @@ TEST_F(NetEditingTest, DraggingMovesTheSelectionAndSettlesItOnTheGrid)
     auto p = AddPosition(net->Net(), 40, 40, "L1");
     auto q = AddPosition(net->Net(), 120, 40, "L2");
     Click({ 50, 50 });
-    ASSERT_EQ(net->EditState, esSingle);
+    ASSERT_EQ(net->State().EditState, esSingle);
     Press({ 50, 50 });
-    EXPECT_EQ(net->EditState, esDragging);
+    EXPECT_EQ(net->State().EditState, esDragging);
     EXPECT_EQ(p->Mode, omDragged);
     Move({ 60, 52 });
     Move({ 63, 55 });
@@ -208,14 +211,14 @@ TEST_F(NetEditingTest, DraggingMovesTheSelectionAndSettlesItOnTheGrid)
     EXPECT_EQ(p->Left(), 48);
     EXPECT_EQ(p->Top(), 40);
     EXPECT_EQ(p->Mode, omSelected);
-    EXPECT_EQ(net->EditState, esSingle);
+    EXPECT_EQ(net->State().EditState, esSingle);
 
     Drag({ 30, 30 }, { 200, 100 });
-    ASSERT_EQ(net->EditState, esGroup);
+    ASSERT_EQ(net->State().EditState, esGroup);
     Drag({ 130, 50 }, { 130, 66 });
     EXPECT_EQ(p->Top(), 56);
     EXPECT_EQ(q->Top(), 56);
-    EXPECT_EQ(net->EditState, esGroup);
+    EXPECT_EQ(net->State().EditState, esGroup);
     EXPECT_EQ(q->Mode, omSelected);
 
     // The drag is one step.
@@ -297,10 +300,10 @@ TEST_F(NetEditingTest, RoutedArcLeavesAndEntersItsNodesThroughStubs)
     z->SetWidth(8);
     // The start marker shows over a node, at the side the arc would leave by.
     Move({ 104, 96 }, Qt::NoButton);
-    EXPECT_TRUE(net->MarkerShown);
-    EXPECT_EQ(net->WizardAnchor.x, 108);
+    EXPECT_TRUE(net->State().MarkerShown);
+    EXPECT_EQ(net->State().WizardAnchor.x, 108);
     Move({ 300, 300 }, Qt::NoButton);
-    EXPECT_FALSE(net->MarkerShown);
+    EXPECT_FALSE(net->State().MarkerShown);
 
     Drag({ 104, 96 }, { 202, 200 });
     EXPECT_EQ(Pieces(),
@@ -332,6 +335,85 @@ TEST_F(NetEditingTest, RoutedArcLeavesAndEntersItsNodesThroughStubs)
     EXPECT_EQ(std::get<3>(pieces.back()), 48);
 }
 
+TEST_F(NetEditingTest, TheWindowRoutesTheVeryPiecesOfTheCoreCommand)
+{
+    // Each arc an obstacle for the next; the second press lies on a node's middle column.
+    const QPoint ends[][2] = { { { 104, 96 }, { 222, 200 } }, { { 96, 120 }, { 218, 40 } },
+        { { 300, 300 }, { 500, 120 } } };
+    auto build = [](TDrawingObjects &doc) {
+        AddPosition(doc, 80, 80, "L1");
+        AddTransition(doc, 200, 160, "Z1");
+        AddTransition(doc, 200, 16, "Z2");
+    };
+    NewNet(mdArcWizard);
+    build(net->Net());
+    TTestNet core;
+    build(core.Net);
+    for (const auto &e : ends) {
+        Drag(e[0], e[1]);
+        EXPECT_TRUE(AutoRouteArc(core.Net, e[0].x(), e[0].y(), e[1].x(), e[1].y()).Made());
+    }
+    std::vector<Piece> expected;
+    for (auto *a : core.Net.Arcs())
+        expected.emplace_back(a->Left(), a->Top(), a->Right(), a->Bottom());
+    EXPECT_EQ(Pieces(), expected);
+    EXPECT_EQ(gn->StatusPanel(3), "");
+    // A press and release in one cell of empty page route nothing, and the status bar says so.
+    Drag({ 402, 298 }, { 404, 299 });
+    EXPECT_EQ(gn->StatusPanel(3), "No route");
+}
+
+TEST_F(NetEditingTest, ASecondPressReportedAsADoubleClickStartsADrag)
+{
+    NewNet();
+    auto p = AddPosition(net->Net(), 40, 40, "L1");
+    Click({ 50, 50 });
+    ASSERT_EQ(net->State().EditState, esSingle);
+    QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(50, 50),
+        View()->mapToGlobal(QPointF(50, 50)), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(View(), &press);
+    Move({ 66, 50 });
+    Release({ 66, 50 });
+    EXPECT_EQ(p->Left(), 56);
+}
+
+TEST_F(NetEditingTest, NothingDrawnOverTheNetStaysBehindWhenAnInteractionEnds)
+{
+    // What the window shows equals a fresh paint of the same state.
+    auto leftover = [&] {
+        View()->repaint();
+        const QImage shown = net->Backing().copy();
+        net->Redraw();
+        net->PaintPage();
+        return shown != net->Backing();
+    };
+    NewNet();
+    auto z = AddTransition(net->Net(), 200, 80, "Z1");
+    AddPosition(net->Net(), 80, 240, "L1");
+    const QPoint handle(z->Left() + z->Width() / 2, z->Bottom());
+    Click(handle - QPoint(0, 8));
+    ASSERT_EQ(net->State().EditState, esSingle);
+    Drag(handle, handle + QPoint(0, 24));
+    Click({ 500, 350 });
+    EXPECT_FALSE(leftover()) << "handles of a height drag";
+
+    gn->SetMode(mdArcWizard);
+    Drag({ 104, 256 }, { z->Left() + 2, z->Top() + 8 });
+    Move({ 500, 350 }, Qt::NoButton);
+    EXPECT_FALSE(leftover()) << "route marker over the new arrow head";
+}
+
+TEST_F(NetEditingTest, AKeyReleaseWhosePressWentElsewhereDoesNothing)
+{
+    NewNet();
+    auto p = AddPosition(net->Net(), 40, 40, "L1");
+    Press({ 50, 50 }, {}, Qt::RightButton);
+    QTest::keyRelease(net, Qt::Key_Space);
+    EXPECT_EQ(net->Selected(), nullptr);
+    Release({ 50, 50 }, {}, Qt::RightButton);
+    EXPECT_EQ(net->Selected(), p.get());
+}
+
 TEST_F(NetEditingTest, InfoKeyDescribesTheObjectUnderThePointer)
 {
     NewNet();
@@ -343,7 +425,8 @@ TEST_F(NetEditingTest, InfoKeyDescribesTheObjectUnderThePointer)
     AddArc(doc, 72, 96, 216, 96);
     AddArc(doc, 72, 144, 216, 144);
     AddArc(doc, 216, 120, 360, 120);
-    const QString header = "Transitions=1\n\rPositions=3\n\rArcs=3\n\rComponents=7\n\r";
+    // The box shows each two-character line end as one break.
+    const QString header = "Transitions=1\nPositions=3\nArcs=3\nComponents=7\n";
     auto infoAt = [&](QPoint client) {
         QString text;
         QCursor::setPos(View()->mapToGlobal(client));
@@ -354,11 +437,13 @@ TEST_F(NetEditingTest, InfoKeyDescribesTheObjectUnderThePointer)
         QTest::keyClick(net, Qt::Key_I);
         return text;
     };
-    EXPECT_EQ(infoAt({ 210, 130 }),
-        header + "Transition Z1 is connected \r\n\r\nIn   : L1 L2\r\nOut  : L3");
-    EXPECT_EQ(infoAt({ 370, 110 }), header + "Position L3 is connected \r\nIn   : Z1\r\n");
-    EXPECT_EQ(net->ObjectInfo(100, 96), header + " Arc \r\nFrom   : L1\r\nTo   : Z1\r\n");
-    EXPECT_EQ(net->ObjectInfo(500, 300), "");
+    EXPECT_EQ(
+        infoAt({ 210, 130 }), header + "Transition Z1 is connected \n\nIn   : L1 L2\nOut  : L3");
+    EXPECT_EQ(infoAt({ 370, 110 }), header + "Position L3 is connected \nIn   : Z1\n");
+    EXPECT_EQ(ObjectInfo(doc, 100, 96),
+        "Transitions=1\n\rPositions=3\n\rArcs=3\n\rComponents=7\n\r Arc \r\nFrom   : L1\r\nTo   : "
+        "Z1\r\n");
+    EXPECT_EQ(ObjectInfo(doc, 500, 300), "");
 }
 
 TEST_F(NetEditingTest, RightButtonAndKeysSelectOpenPropertiesAndDropTheRedoList)
@@ -386,7 +471,7 @@ TEST_F(NetEditingTest, RightButtonAndKeysSelectOpenPropertiesAndDropTheRedoList)
     QTest::keyPress(net, Qt::Key_Space);
     QTest::keyRelease(net, Qt::Key_Space);
     EXPECT_TRUE(opened);
-    EXPECT_FALSE(net->Buttons & Qt::LeftButton);
+    EXPECT_FALSE(net->State().Buttons & Qt::LeftButton);
 
     // Arrows move the pointer by grid steps, four with Ctrl.
     QCursor::setPos(View()->mapToGlobal(QPoint(96, 96)));
@@ -397,9 +482,9 @@ TEST_F(NetEditingTest, RightButtonAndKeysSelectOpenPropertiesAndDropTheRedoList)
 
     // Insert is a held left button: here it places a position at the pointer.
     QTest::keyPress(net, Qt::Key_Insert);
-    EXPECT_TRUE(net->KeyDrag);
+    EXPECT_TRUE(net->State().KeyDrag);
     QTest::keyRelease(net, Qt::Key_Insert);
-    EXPECT_FALSE(net->KeyDrag);
+    EXPECT_FALSE(net->State().KeyDrag);
     EXPECT_EQ(net->Net().Positions().back()->Left(), 104);
 
     QTest::keyClick(net, Qt::Key_Escape);
@@ -446,7 +531,7 @@ TEST_F(NetEditingTest, DragRestingNearTheEdgeScrollsByGridStepsUntilReleased)
     NewNet();
     auto p = AddPosition(net->Net(), 544, 184, "L1");
     Click({ 550, 190 });
-    ASSERT_EQ(net->EditState, esSingle);
+    ASSERT_EQ(net->State().EditState, esSingle);
     Press({ 560, 190 });
     Move({ 580, 190 });
     QCursor::setPos(View()->mapToGlobal(QPoint(590, 190)));
@@ -467,7 +552,7 @@ TEST_F(NetEditingTest, DragRestingNearTheEdgeScrollsByGridStepsUntilReleased)
     QTest::qWait(20);
     EXPECT_EQ(net->HorzPosition(), rested);
     Release({ 300, 190 });
-    EXPECT_EQ(net->EditState, esSingle);
+    EXPECT_EQ(net->State().EditState, esSingle);
 }
 
 TEST_F(NetEditingTest, UndoAndRedoOfAnEditingSessionGiveBackEveryStep)

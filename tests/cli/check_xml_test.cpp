@@ -38,7 +38,7 @@ protected:
     std::string Save(TDrawingObjects &net, const char *name)
     {
         const std::string path = (folder / name).string();
-        EXPECT_EQ(SaveNetFile(path, net), "");
+        EXPECT_TRUE(SaveNetFile(path, net));
         return path;
     }
 

@@ -33,7 +33,7 @@ protected:
         test::LaTeXTest::SetUp();
         TDrawingObjects doc(nullptr, nullptr, nullptr);
         test::BuildSmallNet(doc);
-        ASSERT_EQ(SaveNetFile(net.string(), doc), "");
+        ASSERT_TRUE(SaveNetFile(net.string(), doc));
     }
 
     // The exit code; standard error lands in `err`.
@@ -85,6 +85,36 @@ TEST_F(CliLaTeXTest, SettingsReachTheDocumentAsTheExportDialogPassesThem)
 
     ASSERT_EQ(Run({ net.string(), "--formal", "-o", out.string() }), 0) << err;
     EXPECT_EQ(CrLfLines(test::ReadFile(out)), test::GoldenLines("small_net_formal.tex"));
+}
+
+// Regression: latex put a position left between grid lines onto its cell while render kept it
+// where it was, so the two pictures of one net had different extents.
+TEST_F(CliLaTeXTest, LaTeXAndRenderReadTheSameExtentOfAnOffGridNet)
+{
+    TDrawingObjects doc(nullptr, nullptr, nullptr);
+    test::AddNode<TPosition>(doc, 43, 85, "L1");
+    test::AddNode<TPosition>(doc, 200, 200, "L2");
+    ASSERT_TRUE(SaveNetFile(net.string(), doc));
+    for (const char *scale : { "8", "16" }) {
+        SCOPED_TRACE(scale);
+        // Both commands read options the same way (latex refused "--scale=16").
+        ASSERT_EQ(
+            Run({ net.string(), "--scheme", std::string("--scale=") + scale, "-o", out.string() }),
+            0)
+            << err;
+        const auto bmp = dir.Path() / "net.bmp";
+        const test::CliRun render
+            = test::RunCli({ "render", net.string(), bmp.string(), "--scale", scale });
+        ASSERT_EQ(render.Exit, 0) << render.Err;
+        const std::string header = test::ReadFile(bmp).substr(18, 8);
+        auto extent = [&header](std::size_t at) {
+            return std::to_string(
+                (std::uint8_t(header[at]) | std::uint8_t(header[at + 1]) << 8) - 1);
+        };
+        // The picture holds one pixel more than the extent each way.
+        EXPECT_THAT(CrLfLines(test::ReadFile(out)),
+            ::testing::Contains("\\begin{picture}(" + extent(0) + "," + extent(4) + ")"));
+    }
 }
 
 TEST_F(CliLaTeXTest, FailuresLeaveNoOutput)

@@ -60,7 +60,7 @@ protected:
         a->SetBottom(104);
         a->UpdateExtent();
         a->Arrowed = true;
-        ASSERT_EQ(SaveNetFile(net.string(), doc), "");
+        ASSERT_TRUE(SaveNetFile(net.string(), doc));
     }
     void TearDown() override
     {

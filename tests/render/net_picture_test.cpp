@@ -35,28 +35,28 @@ protected:
 
 TEST_F(NetPictureTest, PictureHoldsTheExtentPlusMarginsAndOnePixel)
 {
-    // Between grid lines, which the net's own scale leaves alone: an extent of 100 x 50.
+    // An extent of 96 x 48.
     doc.Clear();
-    Globals().Lsize = 18;
+    Globals().Lsize = 16;
     auto p = doc.Add<TPosition>();
-    p->Place(40, 60, "L1");
-    test::AddArc(doc, 40, 88, 140, 88, false)->Color = clBlue;
+    p->Place(40, 64, "L1");
+    test::AddArc(doc, 40, 96, 136, 96, false)->Color = clBlue;
     TPictureSettings s;
     TNetPicture picture = MakeNetPicture(doc, options, s, test::WhitePalette());
     ASSERT_FALSE(picture.Image.isNull()) << picture.Error;
-    EXPECT_EQ(picture.ExtentTopLeft, (TPoint { 40, 42 }));
-    EXPECT_EQ(picture.ExtentBottomRight, (TPoint { 140, 92 }));
-    EXPECT_EQ(picture.Image.size(), QSize(101, 51));
-    EXPECT_EQ(picture.Image.pixel(0, 88 - 42) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(picture.ExtentTopLeft, (TPoint { 40, 48 }));
+    EXPECT_EQ(picture.ExtentBottomRight, (TPoint { 136, 96 }));
+    EXPECT_EQ(picture.Image.size(), QSize(97, 49));
+    EXPECT_EQ(picture.Image.pixel(0, 96 - 48) & 0xFFFFFF, 0x0000FFu);
 
     s.MarginLeft = 5;
     s.MarginTop = 7;
     s.MarginRight = 3;
     s.MarginBottom = 2;
     picture = MakeNetPicture(doc, options, s, test::WhitePalette());
-    EXPECT_EQ(picture.Image.size(), QSize(109, 60));
-    EXPECT_EQ(picture.Image.pixel(5, 46 + 7) & 0xFFFFFF, 0x0000FFu);
-    EXPECT_EQ(picture.Image.pixel(4, 46 + 7) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(picture.Image.size(), QSize(105, 58));
+    EXPECT_EQ(picture.Image.pixel(5, 48 + 7) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(picture.Image.pixel(4, 48 + 7) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(windowCanvas.calls.size(), 0u) << "nothing is drawn on the window's canvas";
     EXPECT_EQ(doc.GetCanvas(), &windowCanvas);
 }

@@ -62,8 +62,12 @@ TEST_F(PictureWritersTest, BmpHeadersPalettesAndRowsForEveryDepth)
         { Depth { 1, 1, 0, 2, 8 }, Depth { 4, 4, 0, 16, 20 }, Depth { 8, 8, 0, 256, 40 },
             Depth { 15, 16, 0, 0, 76 }, Depth { 16, 16, 3, 0, 76 }, Depth { 24, 24, 0, 0, 112 } }) {
         SCOPED_TRACE(d.bpp);
-        std::string bmp, error;
-        ASSERT_TRUE(EncodeBmp(image, d.bpp, bmp, error)) << error;
+        const std::string path = Path("depth.bmp");
+        const TWriteResult written = WriteBmp(image, path, d.bpp);
+        ASSERT_TRUE(written) << written.Reason;
+        std::stringstream file;
+        file << std::ifstream(path, std::ios::binary).rdbuf();
+        const std::string bmp = file.str();
         const std::uint32_t extra = d.compression == 3 ? 12 : d.colours * 4;
         const std::uint32_t offset = 14 + 40 + extra;
         EXPECT_EQ(bmp.substr(0, 2), "BM");
@@ -87,9 +91,9 @@ TEST_F(PictureWritersTest, BmpHeadersPalettesAndRowsForEveryDepth)
             EXPECT_EQ(U16(bmp, offset + d.rowBytes * 10), 0xF800);
         }
     }
-    std::string bmp, error;
-    EXPECT_FALSE(EncodeBmp(image, 32, bmp, error));
-    EXPECT_NE(error.find("not 32"), std::string::npos) << error;
+    const TWriteResult refused = WriteBmp(image, Path("depth.bmp"), 32);
+    EXPECT_EQ(refused.Status, TWriteStatus::EncodeFailed);
+    EXPECT_NE(refused.Reason.find("not 32"), std::string::npos) << refused.Reason;
 }
 
 // Pixel of a picture file as ImageMagick decodes it, "r,g,b".
@@ -109,7 +113,7 @@ TEST_F(PictureWritersTest, ImageMagickReadsEveryBmpDepth)
     for (int bpp : { 1, 4, 8, 15, 16, 24 }) {
         SCOPED_TRACE(bpp);
         const std::string path = Path("net" + std::to_string(bpp) + ".bmp");
-        ASSERT_EQ(WriteBmp(image, path, bpp), "");
+        ASSERT_TRUE(WriteBmp(image, path, bpp));
         int status = -1;
         const std::string depth = bpp <= 4 ? std::to_string(bpp) : "8";
         EXPECT_EQ(test::RunCommand("identify -format '%m %w %h %z' '" + path + "'", &status),
@@ -124,8 +128,8 @@ TEST_F(PictureWritersTest, ImageMagickReadsEveryBmpDepth)
 TEST_F(PictureWritersTest, LibjpegReadsColourAndGreyscale)
 {
     const std::string colour = Path("net.jpg"), grey = Path("grey.jpg");
-    ASSERT_EQ(WriteJpeg(image, colour, false, 40), "");
-    ASSERT_EQ(WriteJpeg(image, grey, true, 100), "");
+    ASSERT_TRUE(WriteJpeg(image, colour, false, 40));
+    ASSERT_TRUE(WriteJpeg(image, grey, true, 100));
     int status = -1;
     EXPECT_EQ(
         test::RunCommand("djpeg -pnm '" + colour + "' | head -c 13", &status), "P6\n37 13\n255\n");
@@ -139,8 +143,8 @@ TEST_F(PictureWritersTest, LibjpegReadsColourAndGreyscale)
     for (int y = 0; y < 16; ++y)
         for (int x = 16; x < 32; ++x)
             blocks.setPixel(x, y, qRgb(0, 0, 255));
-    ASSERT_EQ(WriteJpeg(blocks, colour, false, 90), "");
-    ASSERT_EQ(WriteJpeg(blocks, grey, true, 90), "");
+    ASSERT_TRUE(WriteJpeg(blocks, colour, false, 90));
+    ASSERT_TRUE(WriteJpeg(blocks, grey, true, 90));
     auto near = [](const std::string &decoded, int r, int g, int b) {
         int dr = -1, dg = -1, db = -1;
         std::sscanf(decoded.c_str(), "%d,%d,%d", &dr, &dg, &db);
@@ -155,16 +159,18 @@ TEST_F(PictureWritersTest, LibjpegReadsColourAndGreyscale)
 TEST_F(PictureWritersTest, FailuresNameTheFileAndLeaveNothingBehind)
 {
     const std::string missing = Path("no/such/folder/net.bmp");
-    const std::string message = WriteBmp(image, missing, 24);
-    EXPECT_NE(message.find(missing), std::string::npos) << message;
+    const TWriteResult failed = WriteBmp(image, missing, 24);
+    EXPECT_EQ(failed.Status, TWriteStatus::WriteFailed);
+    EXPECT_EQ(failed.Path, missing);
+    EXPECT_NE(failed.Reason.find(missing), std::string::npos) << failed.Reason;
 
     const std::string existing = Path("old.bmp");
     std::ofstream(existing) << "old picture";
-    EXPECT_NE(WriteBmp(image, existing, 7), "");
-    EXPECT_NE(WriteJpeg(image, existing, false, 0).find("1 to 100"), std::string::npos);
-    EXPECT_NE(WriteJpeg(QImage(70000, 1, QImage::Format_RGB32), existing, false, 40), "")
+    EXPECT_FALSE(WriteBmp(image, existing, 7));
+    EXPECT_NE(WriteJpeg(image, existing, false, 0).Reason.find("1 to 100"), std::string::npos);
+    EXPECT_FALSE(WriteJpeg(QImage(70000, 1, QImage::Format_RGB32), existing, false, 40))
         << "beyond what JPEG can hold";
-    EXPECT_NE(WritePng(QImage(), existing), "");
+    EXPECT_FALSE(WritePng(QImage(), existing));
     std::stringstream content;
     content << std::ifstream(existing).rdbuf();
     EXPECT_EQ(content.str(), "old picture");

@@ -6,6 +6,9 @@
 #include "model/drawing_objects.h"
 #include "options/display_globals.h"
 
+#include <QBuffer>
+#include <QSvgGenerator>
+
 namespace morvane {
 namespace {
 
@@ -103,7 +106,7 @@ TEST_F(QtCanvasTest, FocusRectangleDrawnTwiceVanishes)
 }
 
 // The dragged-object ghost of every class and painter, drawn over other objects, must give
-// back exactly the pixels it changed.
+// back exactly the pixels it changed, also on a backing image at twice the screen's resolution.
 TEST_F(QtCanvasTest, GhostDrawnTwiceLeavesThePictureUnchanged)
 {
     auto p = doc.Add<TPosition>();
@@ -114,42 +117,79 @@ TEST_F(QtCanvasTest, GhostDrawnTwiceLeavesThePictureUnchanged)
     t->FillColor = RGB(200, 100, 0);
     auto a = test::AddArc(doc, 0, 56, 120, 56, true);
     auto v = test::AddArc(doc, 64, 128, 64, 16, true);
-    for (std::size_t i = 0; i < doc.Count(); ++i)
-        doc.Object(i)->Draw();
-    for (TDrawingObject *obj :
-        { static_cast<TDrawingObject *>(p.get()), static_cast<TDrawingObject *>(t.get()),
-            static_cast<TDrawingObject *>(a.get()), static_cast<TDrawingObject *>(v.get()) })
-        for (bool outlined : { false, true }) {
-            SCOPED_TRACE(testing::Message() << obj->ClassName() << " outlined " << outlined);
-            obj->isOutLined(outlined);
-            obj->Mode = omDragged;
-            canvas.Release();
-            const QImage before = image.copy();
-            obj->Draw();
-            canvas.Release();
-            EXPECT_NE(image, before) << "the ghost shows";
-            obj->Draw();
-            canvas.Release();
-            EXPECT_EQ(image, before);
-            obj->Mode = omNormal;
-        }
+    for (const qreal ratio : { 1.0, 2.0 }) {
+        image = DeviceImage(QSize(200, 160), ratio);
+        image.fill(Qt::white);
+        canvas.SetDevice(&image);
+        for (std::size_t i = 0; i < doc.Count(); ++i)
+            doc.Object(i)->Draw();
+        for (TDrawingObject *obj :
+            std::vector<TDrawingObject *> { p.get(), t.get(), a.get(), v.get() })
+            for (bool outlined : { false, true }) {
+                SCOPED_TRACE(testing::Message()
+                    << obj->ClassName() << " outlined " << outlined << " ratio " << ratio);
+                obj->isOutLined(outlined);
+                obj->Mode = omDragged;
+                canvas.Release();
+                const QImage before = image.copy();
+                obj->Draw();
+                canvas.DrawFocusRect(20, 30, 90, 70);
+                canvas.Release();
+                EXPECT_NE(image, before) << "the ghost shows";
+                obj->Draw();
+                canvas.DrawFocusRect(20, 30, 90, 70);
+                canvas.Release();
+                EXPECT_EQ(image, before);
+                obj->Mode = omNormal;
+            }
+    }
 }
 
-TEST_F(QtCanvasTest, LabelsVanishAtLabelHide)
+// At a device pixel ratio of 2 a line is drawn at the image's own resolution, not doubled, and a
+// single net pixel covers its whole block.
+TEST_F(QtCanvasTest, HighResolutionImageIsNotPixelDoubled)
+{
+    image = DeviceImage(QSize(40, 20), 2);
+    image.fill(Qt::white);
+    canvas.SetDevice(&image);
+    canvas.SetPenColor(clBlack);
+    canvas.DoLine({ 2, 5 }, { 30, 5 });
+    canvas.SetPixel(3, 12, clBlack);
+    canvas.Release();
+    EXPECT_EQ(image.size(), QSize(80, 40));
+    EXPECT_EQ(image.pixel(20, 10) & 0xFFFFFF, 0u);
+    EXPECT_EQ(image.pixel(20, 11) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(test::CountPixels(image.copy(6, 24, 2, 2), qRgb(0, 0, 0)), 4);
+}
+
+// A vector device takes the same drawing; inverting operations leave no trace on it.
+TEST_F(QtCanvasTest, NetDrawsOnAnSvgGeneratorWithoutItsGhosts)
 {
     auto p = doc.Add<TPosition>();
-    p->Place(40, 64, "L12");
-    auto labelArea = [&] {
+    p->Place(24, 40, "L1");
+    auto a = test::AddArc(doc, 0, 56, 120, 56, true);
+    auto svg = [&](bool ghosts) {
+        QBuffer buffer;
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(200, 160));
+        canvas.SetDevice(&generator);
+        for (std::size_t i = 0; i < doc.Count(); ++i)
+            doc.Object(i)->Draw();
+        if (ghosts) {
+            a->Mode = omDragged;
+            a->Draw();
+            a->Mode = omNormal;
+            canvas.DrawFocusRect(10, 10, 50, 40);
+        }
         canvas.Release();
-        return image.copy(0, 0, image.width(), 64); // everything above the position
+        canvas.SetDevice(&image);
+        return buffer.data().toStdString();
     };
-    p->Draw();
-    EXPECT_GT(test::CountPixels(labelArea(), qRgb(0, 0, 0)), 20);
-
-    image.fill(Qt::white);
-    Globals().LabelHide = Globals().Fnsize;
-    p->Draw();
-    EXPECT_EQ(test::CountPixels(labelArea(), qRgb(255, 255, 255)), image.width() * 64);
+    const std::string plain = svg(false);
+    EXPECT_NE(plain.find(">L</text>"), std::string::npos) << plain;
+    EXPECT_NE(plain.find("<polyline"), std::string::npos) << plain;
+    EXPECT_EQ(svg(true), plain);
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include "resources.h"
 #include "toolbar_strip.h"
 
-#include "common/adjust_zoom.h"
 #include "export/xml_export.h"
 #include "format/net_reader.h"
 #include "format/net_writer.h"
@@ -169,7 +168,6 @@ TGN::TGN(QWidget *parent)
     connect(m_messages, &QListWidget::itemDoubleClicked, this, [this] { NavigateToMessage(); });
 
     MenuStatus(false);
-    AdjustZoom() = TAdjustZoom {};
     const TFontSpec labelFont { "Courier New", 8 };
     Globals().PositionFont = labelFont;
     Globals().TransitionFont = labelFont;
@@ -452,15 +450,11 @@ TNet *TGN::OpenNet(const QString &path)
 bool TGN::SaveNetAs(TNet &net, const QString &path)
 {
     net.SetFileName(FileNameOf(path));
-    try {
-        TXMLExport(net.Net(), (net.FileName() + ".xml").toStdString()).Save();
-    } catch (const std::exception &e) {
-        ReportFailure(QString::fromStdString(e.what()));
-        return false;
-    }
-    const std::string error = SaveNetFile(path.toStdString(), net.Net());
-    if (!error.empty()) {
-        ReportFailure(QString::fromStdString(error));
+    TWriteResult written = TXMLExport(net.Net(), (net.FileName() + ".xml").toStdString()).Save();
+    if (written)
+        written = SaveNetFile(path.toStdString(), net.Net());
+    if (!written) {
+        ReportFailure(QString::fromStdString(written.Reason));
         return false;
     }
     AddToReopen(path);
@@ -520,7 +514,7 @@ void TGN::CheckTopology()
     if (!net)
         return;
     SetMode(mdNone);
-    net->EditState = esNone;
+    net->SetEditState(esNone);
     net->Net().CheckTopology();
     // The splitter's handle sits right above the panel.
     ShowMessagePanel();
@@ -553,24 +547,7 @@ void TGN::NavigateToMessage()
             if (NetIn(sub) == target)
                 m_mdi->setActiveSubWindow(sub);
     }
-    TNet &w = *target;
-    const TPoint c { (obj->Left() + obj->Right()) / 2, (obj->Top() + obj->Bottom()) / 2 };
-    w.SetHorzPosition(std::max(0, c.x - w.viewport()->width() / 2));
-    w.SetVertPosition(std::max(0, c.y - w.viewport()->height() / 2));
-    // Painting keeps the view on grid lines; do it now so that the pointer lands on c.
-    w.SetHorzPosition(w.SnapX(w.HorzPosition()));
-    w.SetVertPosition(w.SnapY(w.VertPosition()));
-    QCursor::setPos(
-        w.viewport()->mapToGlobal(QPoint(c.x - w.HorzPosition(), c.y - w.VertPosition())));
-    SetMode(mdEdit);
-    w.EditState = esLocated;
-    w.GroupSelection = false;
-    w.DownPoint = c;
-    w.LastPoint = c;
-    w.Net().SetModeOfAll(128, 1);
-    obj->Mode = omSelected;
-    w.SetSelected(obj.get());
-    w.Redraw();
+    target->Locate(*obj);
 }
 
 // ---------------------------------------------------------------------------------------------

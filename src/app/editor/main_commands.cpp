@@ -110,7 +110,7 @@ void TGN::miRewireClick()
 void TGN::miRemoveFloatingClick()
 {
     if (TNet *net = ActiveNet()) {
-        net->Net().RemoveBelow(15);
+        net->Net().RemoveBelow(rtFloating);
         net->Redraw();
         net->SetSelected(nullptr);
     }
@@ -119,7 +119,7 @@ void TGN::miRemoveFloatingClick()
 void TGN::miClearDisconnectedClick()
 {
     if (TNet *net = ActiveNet()) {
-        net->Net().RemoveBelow(47);
+        net->Net().RemoveBelow(rtDisconnected);
         net->Redraw();
         net->SetSelected(nullptr);
     }

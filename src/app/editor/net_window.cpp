@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "net_window.h"
 
+#include "arc_handler.h"
 #include "dialogs/net_properties.h"
 #include "dialogs/options_dialog.h"
 #include "editor_modes.h"
 #include "gn_main.h"
+#include "place_handler.h"
 #include "program.h"
-#include "resources.h"
+#include "route_handler.h"
+#include "select_handler.h"
+#include "wizard_handler.h"
 
+#include "model/placing.h"
 #include "options/display_globals.h"
-#include "routing/path_finder.h"
+#include "routing/auto_route.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +30,11 @@ namespace morvane {
 
 TNet::TNet(TGN &main, QWidget *parent)
     : QAbstractScrollArea(parent)
+    , m_selectHandler(std::make_unique<TSelectHandler>(*this))
+    , m_placeHandler(std::make_unique<TPlaceHandler>(*this))
+    , m_arcHandler(std::make_unique<TArcHandler>(*this))
+    , m_routeHandler(std::make_unique<TRouteHandler>(*this))
+    , m_wizardHandler(std::make_unique<TWizardHandler>(*this))
     , m_main(main)
 {
     setObjectName("Net");
@@ -42,8 +51,9 @@ TNet::TNet(TGN &main, QWidget *parent)
     horizontalScrollBar()->setSingleStep(Globals().xGrid);
     verticalScrollBar()->setSingleStep(Globals().yGrid);
 
-    m_backing = QImage(
-        std::max(1, viewport()->width()), std::max(1, viewport()->height()), QImage::Format_RGB32);
+    m_backing
+        = DeviceImage(QSize(std::max(1, viewport()->width()), std::max(1, viewport()->height())),
+            devicePixelRatioF());
     m_canvas = std::make_unique<QtCanvas>(&m_backing, palette());
     m_canvas->SetFont("Times New Roman", 14);
     m_net = std::make_unique<TDrawingObjects>(this, &main.Messages(), m_canvas.get());
@@ -54,8 +64,9 @@ TNet::TNet(TGN &main, QWidget *parent)
 
     m_interval.setInterval(1);
     connect(&m_interval, &QTimer::timeout, this, [this] {
-        if (Buttons & Qt::LeftButton)
-            FormMouseMove(Buttons, Qt::NoModifier, viewport()->mapFromGlobal(QCursor::pos()));
+        if (m_state.Buttons & Qt::LeftButton)
+            FormMouseMove(
+                m_state.Buttons, Qt::NoModifier, viewport()->mapFromGlobal(QCursor::pos()));
     });
     ResizeHandling();
 }
@@ -73,26 +84,14 @@ void TNet::SetFileName(const QString &name)
     m_fileName = name;
 }
 
-namespace {
-
-std::int32_t Snap(std::int32_t value, std::int32_t g)
-{
-    if (!Globals().SnapToGrid || g <= 0)
-        return value;
-    const std::int32_t r = value % g;
-    return r > g / 2 ? value - r + g : value - r;
-}
-
-} // namespace
-
 std::int32_t TNet::SnapX(std::int32_t x) const
 {
-    return Snap(x, Globals().xGrid);
+    return morvane::SnapX(x);
 }
 
 std::int32_t TNet::SnapY(std::int32_t y) const
 {
-    return Snap(y, Globals().yGrid);
+    return morvane::SnapY(y);
 }
 
 TDrawingObject *TNet::Selected() const
@@ -107,6 +106,28 @@ void TNet::SetSelected(TDrawingObject *obj)
 
 // ---------------------------------------------------------------------------------------------
 // Modes
+
+TModeHandler *TNet::Handler()
+{
+    switch (m_main.EditorMode()) {
+    case mdEdit:
+    case mdDragEdit:
+        return m_selectHandler.get();
+    case mdPlacePosition:
+    case mdPlaceTransition:
+        return m_placeHandler.get();
+    case mdPlaceArc:
+        return m_arcHandler.get();
+    case mdArcWizard:
+        return m_routeHandler.get();
+    case mdLeftTransition:
+    case mdTransitionWizard:
+    case mdRightTransition:
+        return m_wizardHandler.get();
+    default:
+        return nullptr;
+    }
+}
 
 void TNet::LeaveMode()
 {
@@ -123,59 +144,49 @@ void TNet::LeaveMode()
         SetSelected(nullptr);
         break;
     }
-    case mdLeftTransition:
-    case mdTransitionWizard:
-    case mdRightTransition:
-        EditState = esGroup;
-        m_wizardObjects->Clear();
-        Redraw();
-        break;
     case mdUndoRedo:
         m_main.UpdateUndoButtons();
         break;
-    case mdArcWizard:
-        // The start marker belongs to this mode only.
-        HideArcMarker();
-        Flush();
-        break;
     default:
         // Cut, copy and paste act through the clipboard, which arrives with its own change.
+        if (TModeHandler *handler = Handler())
+            handler->Leave();
         break;
     }
 }
 
 void TNet::EnterMode()
 {
-    const std::uint16_t mode = m_main.EditorMode();
     viewport()->setCursor(Qt::ArrowCursor);
-    switch (mode) {
-    case mdPlacePosition:
-    case mdPlaceTransition:
-        viewport()->setCursor(
-            resources::CursorById(mode == mdPlacePosition ? crPosition : crTransition));
-        m_net->SetModeOfAll(128, 1);
-        break;
-    case mdLeftTransition:
-    case mdTransitionWizard:
-    case mdRightTransition:
-        EditState = esWizardArmed;
-        viewport()->setCursor(resources::CursorById(mode == mdLeftTransition ? crRTransWizard
-                : mode == mdRightTransition                                  ? crLTransWizard
-                                                                             : crTransWizard));
-        m_net->SetModeOfAll(128, 1);
-        break;
-    case mdCut:
-    case mdCopy:
-    case mdPaste:
-    case mdDelete:
-    case mdUndoRedo:
+    if (IsTransientMode(m_main.EditorMode())) {
         Redraw();
         m_main.SetMode(mdEdit);
-        EditState = esGroup;
-        break;
-    default:
-        break;
+        m_state.EditState = esGroup;
+    } else if (TModeHandler *handler = Handler()) {
+        handler->Enter();
     }
+}
+
+void TNet::Locate(TDrawingObject &obj)
+{
+    const TPoint c { (obj.Left() + obj.Right()) / 2, (obj.Top() + obj.Bottom()) / 2 };
+    SetHorzPosition(std::max(0, c.x - viewport()->width() / 2));
+    SetVertPosition(std::max(0, c.y - viewport()->height() / 2));
+    // Painting keeps the view on grid lines; do it now so that the pointer lands on c.
+    SetHorzPosition(SnapX(HorzPosition()));
+    SetVertPosition(SnapY(VertPosition()));
+    QCursor::setPos(viewport()->mapToGlobal(QPoint(c.x - HorzPosition(), c.y - VertPosition())));
+    m_main.SetMode(mdEdit);
+    m_state.EditState = esLocated;
+    m_state.GroupSelection = false;
+    m_state.DownPoint = c;
+    m_state.LastPoint = c;
+    m_net->SetModeOfAll(mfAll, mcDeselect);
+    obj.Mode = omSelected;
+    SetSelected(&obj);
+    Redraw();
+    // The keyboard follows the pointer into the window.
+    setFocus(Qt::OtherFocusReason);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -333,10 +344,11 @@ void TNet::scrollContentsBy(int, int)
 void TNet::ResizeHandling()
 {
     const QSize size(std::max(1, viewport()->width()), std::max(1, viewport()->height()));
-    if (m_backing.size() != size) {
+    if (m_backing.deviceIndependentSize().toSize() != size
+        || m_backing.devicePixelRatio() != devicePixelRatioF()) {
         m_canvas->Release();
-        m_backing = QImage(size, QImage::Format_RGB32);
-        m_canvas->SetImage(&m_backing);
+        m_backing = DeviceImage(size, devicePixelRatioF());
+        m_canvas->SetDevice(&m_backing);
     }
     SetxPgSize(Globals().xPageSize);
     SetyPgSize(Globals().yPageSize);
@@ -404,13 +416,7 @@ void TNet::PaintPage()
     m_net->RepaintRect(x1, y1, x2, y2);
     m_wizardObjects->RepaintRect(x1, y1, x2, y2);
     // The inverting marks still shown go back over the fresh picture.
-    if (m_selectionRect.Shown)
-        m_canvas->DrawFocusRect(
-            m_selectionRect.A.x, m_selectionRect.A.y, m_selectionRect.B.x, m_selectionRect.B.y);
-    if (m_marker.Shown)
-        m_canvas->DrawFocusRect(m_marker.A.x, m_marker.A.y, m_marker.B.x, m_marker.B.y);
-    if (m_rubberLine.Shown)
-        InvertRubberLine();
+    InvertShownMarks();
     m_canvas->Release();
     m_dirty = false;
     m_painting = false;
@@ -452,242 +458,14 @@ QString TNet::ObjectHint(QPoint client)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Creating objects
-
-void TNet::PlacePosition(std::int32_t x, std::int32_t y)
-{
-    const TDisplayGlobals &g = Globals();
-    auto p = m_net->Add<TPosition>();
-    p->Init(g.ColorTable[11]);
-    p->FillColor = g.ColorTable[16];
-    const std::string label = "L" + std::to_string(m_positionCounter.Next());
-    p->Place(SnapX(x), SnapY(y), label);
-    p->Priority = 1;
-    p->Capacity = -1;
-    p->Draw();
-    Flush();
-}
-
-void TNet::PlaceTransition(std::int32_t x, std::int32_t y)
-{
-    const TDisplayGlobals &g = Globals();
-    auto t = m_net->Add<TTransition>();
-    t->Init(g.ColorTable[4]);
-    t->FillColor = g.ColorTable[6];
-    const std::string label = "Z" + std::to_string(m_transitionCounter.Next());
-    t->Place(SnapX(x), SnapY(y), label);
-    t->Priority = 1;
-    t->Draw();
-    Flush();
-}
-
-void TNet::AddArcPiece(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
-{
-    AddArcPieceAt(SnapX(x1), SnapY(y1), SnapX(x2), SnapY(y2));
-}
-
-void TNet::AddArcPieceAt(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
-{
-    // Ends that snapped to one point would make a piece of no length.
-    if (x1 == x2 && y1 == y2)
-        return;
-    // Looked up before the piece joins the document, so that it cannot find itself.
-    const TDrawingObject *target = m_net->FindAt(x2, y2, okAll, true);
-    const bool onNode = target && (target->Kind() & okNodes);
-    auto arc = m_net->Add<TArc>();
-    arc->Init(Globals().ColorTable[19]);
-    arc->InitDrawn(x1, y1, x2, y2, onNode);
-    arc->Draw();
-    Flush();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Arc routing
-
-namespace {
-
-std::int32_t Sign(std::int32_t v)
-{
-    return v > 0 ? 1 : v < 0 ? -1 : 0;
-}
-
-} // namespace
-
-void TNet::PrepareRouteEnds(
-    std::int32_t &x1, std::int32_t &y1, std::int32_t &x2, std::int32_t &y2, TRouteEnds &e)
-{
-    TDrawingObjects &net = *m_net;
-    const std::int32_t gx = std::max(1, Globals().xGrid), gy = std::max(1, Globals().yGrid);
-    auto findEnd = [&](std::int32_t &x, std::int32_t &y) {
-        TDrawingObject *obj = net.FindAt(x, y, okNodes, true);
-        if (!obj) {
-            x = SnapX(x);
-            y = SnapY(y);
-            obj = net.FindAt(x, y, okNodes, true);
-        }
-        return obj;
-    };
-    e.Start = findEnd(x1, y1);
-    e.End = findEnd(x2, y2);
-    // An end without a stub of its own gets a stub piece of no length, which is never drawn.
-    e.StartSide = e.StartStub = e.StartStubEnd = x1;
-    e.EndSide = e.EndStub = e.EndStubEnd = x2;
-    auto isTransition = [](const TDrawingObject *o) { return o->Kind() == okTransition; };
-
-    if (e.Start) {
-        e.StartSide = e.Start->AttachX(x1, 0);
-        const std::int32_t d = isTransition(e.Start) ? gx + e.Start->Width() / 2 : gx;
-        e.StartStub = e.StartStubEnd = e.Start->AttachX(x1, d);
-        if (x1 == e.StartStub)
-            return;
-    }
-    if (e.End) {
-        e.EndSide = e.End->AttachX(x2, 0);
-        const std::int32_t d = isTransition(e.End) ? e.End->Width() / 2 + gx : 2 * gx;
-        e.EndStub = e.EndStubEnd = e.End->AttachX(x2, d);
-        if (x2 == e.EndStub)
-            return;
-    }
-
-    if (e.Start && e.End && Sign(x2 - x1) == Sign(e.StartStub - x1)
-        && Sign(x2 - x1) == Sign(x2 - e.EndStub)) {
-        const std::int32_t mid = (e.StartStub + e.EndStub) / 2;
-        net.BuildRouteGrid();
-        const TPathFinder &pf = *net.PathFinder;
-        e.StartStubEnd
-            = pf.FreeRunEnd(e.StartStub / gx, e.EndStub / gx, y1 / gy, mid / gx, true) * gx;
-        e.EndStubEnd
-            = pf.FreeRunEnd(e.StartStub / gx, e.EndStub / gx, y2 / gy, mid / gx, false) * gx;
-        if (std::abs(e.StartSide - e.StartStubEnd) + std::abs(e.EndSide - e.EndStubEnd)
-            > std::abs(e.EndSide - e.StartSide)) {
-            if (y1 != y2) {
-                if (isTransition(e.End))
-                    y2 = y1;
-                else if (isTransition(e.Start))
-                    y1 = y2;
-            }
-            AddArcPieceAt(e.StartSide, SnapY(y1), e.EndSide, SnapY(y2));
-            e.Joined = true;
-            return;
-        }
-        if (e.StartStubEnd == e.EndStubEnd
-            && pf.IsColumnBlocked(e.StartStubEnd / gx, y1 / gy, y2 / gy)) {
-            e.StartStubEnd = e.StartStub;
-            e.EndStubEnd = e.EndStub;
-        }
-        x1 = e.StartStubEnd;
-        x2 = e.EndStubEnd;
-    } else if (e.Start || e.End) {
-        net.BuildRouteGrid();
-        const TPathFinder &pf = *net.PathFinder;
-        if (e.Start) {
-            e.StartStubEnd = pf.ScanToFree(e.StartStub / gx, Sign(e.StartStub - x1), y1 / gy) * gx;
-            x1 = e.StartStubEnd;
-        }
-        if (e.End) {
-            e.EndStubEnd = pf.ScanToFree(e.EndStub / gx, Sign(e.EndStub - x2), y2 / gy) * gx;
-            x2 = e.EndStubEnd;
-        }
-    }
-    x1 = SnapX(x1);
-    y1 = SnapY(y1);
-    x2 = SnapX(x2);
-    y2 = SnapY(y2);
-}
+// Editing
 
 void TNet::AutoRouteArc(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
-    TDrawingObjects &net = *m_net;
-    const std::size_t oldCount = net.Count();
-    TRouteEnds e;
-    PrepareRouteEnds(x1, y1, x2, y2, e);
-    if (!e.Joined) {
-        const bool found = net.Route(x1, y1, x2, y2);
-        if (found) {
-            const TDisplayGlobals &g = Globals();
-            // Path() runs from the target back to the start.
-            const std::vector<TCellPoint> cells = net.PathFinder->Path().Points();
-            for (std::size_t i = cells.size(); i > 1; --i)
-                AddArcPieceAt(cells[i - 1].X * g.xGrid, cells[i - 1].Y * g.yGrid,
-                    cells[i - 2].X * g.xGrid, cells[i - 2].Y * g.yGrid);
-        }
-        if (found || x1 == x2) {
-            // The stubs meet their nodes where the nodes are, on the grid or not.
-            if (e.Start)
-                AddArcPieceAt(e.StartSide, SnapY(y1), SnapX(e.StartStubEnd), SnapY(y1));
-            if (e.End)
-                AddArcPieceAt(SnapX(e.EndStubEnd), SnapY(y2), e.EndSide, SnapY(y2));
-        }
-    }
-    // The object before the new ones takes part too: an arc drawn just before may continue.
-    for (std::size_t i = oldCount > 0 ? oldCount - 1 : 0; i < net.Count(); ++i)
-        if (net.Object(i)->Kind() == okArc)
-            static_cast<TArc *>(net.Object(i))->ArcFlags |= 16;
-    net.ResolveMarked();
+    const TAutoRouteResult r = morvane::AutoRouteArc(*m_net, x1, y1, x2, y2);
+    // A request that adds nothing says so rather than leaving the user to guess.
+    m_main.SetStatusPanel(3, r.Made() ? QString() : QString("No route"));
     Flush();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Inverting marks
-
-void TNet::ShowFocusRect(TOverlay &overlay, TPoint a, TPoint b)
-{
-    HideFocusRect(overlay);
-    m_canvas->DrawFocusRect(a.x, a.y, b.x, b.y);
-    overlay = { true, a, b };
-}
-
-void TNet::HideFocusRect(TOverlay &overlay)
-{
-    if (!overlay.Shown)
-        return;
-    m_canvas->DrawFocusRect(overlay.A.x, overlay.A.y, overlay.B.x, overlay.B.y);
-    overlay.Shown = false;
-}
-
-void TNet::InvertRubberLine()
-{
-    Canvas &c = *m_canvas;
-    c.SetPenColor(19);
-    c.SetPenStyle(TPenStyle::Dot);
-    c.SetPenMode(TPenMode::NotXor);
-    c.SetPenWidth(1);
-    c.MoveTo(m_rubberLine.A.x, m_rubberLine.A.y);
-    c.LineTo(m_rubberLine.B.x, m_rubberLine.B.y);
-    c.SetPenStyle(TPenStyle::Solid);
-    c.SetPenMode(TPenMode::Copy);
-}
-
-void TNet::ShowRubberLine(TPoint a, TPoint b)
-{
-    HideRubberLine();
-    m_rubberLine = { true, a, b };
-    InvertRubberLine();
-}
-
-void TNet::HideRubberLine()
-{
-    if (!m_rubberLine.Shown)
-        return;
-    InvertRubberLine();
-    m_rubberLine.Shown = false;
-}
-
-void TNet::HideArcMarker()
-{
-    HideFocusRect(m_marker);
-    MarkerShown = false;
-}
-
-void TNet::UpdateArcMarker(TPoint p)
-{
-    HideArcMarker();
-    WizardAnchor = p;
-    MarkerShown = m_net->ArcStartAlignment(WizardAnchor.x, WizardAnchor.y);
-    if (MarkerShown) {
-        const std::int32_t y = SnapY(WizardAnchor.y);
-        ShowFocusRect(m_marker, { WizardAnchor.x, y - 8 }, { WizardAnchor.x + 8, y + 8 });
-    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -696,7 +474,7 @@ void TNet::UpdateArcMarker(TPoint p)
 void TNet::RecomputeConnections()
 {
     m_net->RebuildConnections();
-    ConnectionsStale = false;
+    m_state.ConnectionsStale = false;
 }
 
 void TNet::ScrollBy(TPoint step)
@@ -714,166 +492,51 @@ bool TNet::AutoScrollStep()
     const std::int32_t w = viewport()->width(), hgt = viewport()->height();
     const std::int32_t ix = horizontalScrollBar()->singleStep();
     const std::int32_t iy = verticalScrollBar()->singleStep();
-    ScrollStep = {};
-    if (LastPoint.x >= h + w - 24)
-        ScrollStep.x = ix;
-    if (LastPoint.y >= v + hgt - 24)
-        ScrollStep.y = iy;
-    if (LastPoint.x <= h + 24)
-        ScrollStep.x = -ix;
-    if (LastPoint.y <= v + 24)
-        ScrollStep.y = -iy;
-    return ScrollStep.x != 0 || ScrollStep.y != 0;
+    TPoint &step = m_state.ScrollStep;
+    const TPoint last = m_state.LastPoint;
+    step = {};
+    if (last.x >= h + w - 24)
+        step.x = ix;
+    if (last.y >= v + hgt - 24)
+        step.y = iy;
+    if (last.x <= h + 24)
+        step.x = -ix;
+    if (last.y <= v + 24)
+        step.y = -iy;
+    return step.x != 0 || step.y != 0;
 }
 
 void TNet::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint client)
 {
-    DownPoint = NetPoint(client);
+    m_state.DownPoint = NetPoint(client);
     m_net->BeginStep();
     m_main.UpdateUndoButtons();
     if (button == Qt::LeftButton) {
-        Buttons |= Qt::LeftButton;
-        LeftPress(shift);
+        m_state.Buttons |= Qt::LeftButton;
+        if (TModeHandler *handler = Handler())
+            handler->Press(shift);
     }
-    LastPoint = DownPoint;
+    m_state.LastPoint = m_state.DownPoint;
     Flush();
 }
 
-void TNet::LeftPress(Qt::KeyboardModifiers shift)
+void TNet::FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPoint client)
 {
-    const std::uint16_t mode = m_main.EditorMode();
-    if (mode != mdEdit && mode != mdDragEdit)
-        return;
-    if (EditState == esGroup) {
-        if (shift & Qt::ShiftModifier)
-            return;
-        TDrawingObject *hit = m_net->FindAt(DownPoint.x, DownPoint.y, okAll, false);
-        SetSelected(hit);
-        if (!hit || hit->Mode != omSelected)
-            return;
-        m_net->SetModeOfAll(omSelected, 2);
-        DragOrigin = { hit->Left(), hit->Top() };
-        EditState = esDragging;
-        if (ConnectionsStale)
-            RecomputeConnections();
-        RepaintVisibleRect();
-        return;
-    }
-    TDrawingObject *sel = Selected();
-    if (EditState != esSingle || !sel)
-        return;
-    DragOrigin = { sel->Left(), sel->Top() };
-    // Recorded before anything changes, the hit test's note of the grabbed end included, so
-    // that undo finds the object as it was.
-    sel->Record(ukChanged);
-    const std::uint16_t h = sel->HitTest(DownPoint.x, DownPoint.y);
-    switch (h) {
-    case 0:
-        EditState = esNone;
-        break;
-    case 1:
-        sel->Mode = omDragged;
-        sel->Erase();
-        EditState = esDragging;
-        GroupSelection = false;
-        RepaintVisibleRect();
-        break;
-    case 2:
-    case 4:
-    case 8:
-        sel->Mode = omEdited;
-        if (mode == mdDragEdit && sel->Kind() == okArc) {
-            // The neighbouring segment's joined end follows the grabbed one.
-            auto *arc = static_cast<TArc *>(sel);
-            auto follow = [this](TArc *other) {
-                other->Record(ukChanged);
-                other->HitTest(DownPoint.x, DownPoint.y);
-                other->Mode = omEdited;
-            };
-            TArc *next = arc->NextArc();
-            TArc *prev = arc->PrevArc();
-            const std::uint16_t what = arc->What;
-            if ((what & 2) && next)
-                follow(next);
-            if ((what & 1) && prev)
-                follow(prev);
-        }
-        break;
-    default:
-        break;
-    }
-    if (h != 0)
-        RecomputeConnections();
-}
-
-void TNet::FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint client)
-{
-    (void)shift;
     const TPoint p = NetPoint(client);
     if (p.x < m_xPgSize && p.y < m_yPgSize) {
         m_main.SetStatusPanel(1, QString("%1:%2").arg(p.x).arg(p.y));
         m_main.SetStatusPanel(2,
             QString("%1:%2")
-                .arg(LastPoint.x / std::max(1, Globals().xGrid))
-                .arg(LastPoint.y / std::max(1, Globals().yGrid)));
+                .arg(m_state.LastPoint.x / std::max(1, Globals().xGrid))
+                .arg(m_state.LastPoint.y / std::max(1, Globals().yGrid)));
     }
     const bool left = (buttons & Qt::LeftButton) != 0;
-    bool scrolled = false;
-    const std::uint16_t mode = m_main.EditorMode();
-    if (mode == mdEdit || mode == mdDragEdit) {
-        switch (EditState) {
-        case esNone:
-        case esGroup:
-            if (left || KeyDrag) {
-                HideFocusRect(m_selectionRect);
-                if (AutoScrollStep() && left) {
-                    ScrollBy(ScrollStep);
-                    scrolled = true;
-                }
-                ShowFocusRect(m_selectionRect, DownPoint, p);
-            }
-            break;
-        case esSingle:
-            m_net->EditMarked(p.x - LastPoint.x, p.y - LastPoint.y);
-            // The timer only replays moves while the button is held; idle it costs a tick a
-            // millisecond for nothing.
-            m_interval.setInterval(1);
-            if (AutoScrollStep() && (left || (Buttons & Qt::LeftButton)))
-                m_interval.start();
-            else
-                m_interval.stop();
-            break;
-        case esDragging:
-            m_net->MoveDragged(p.x - LastPoint.x, p.y - LastPoint.y);
-            if (AutoScrollStep() && (left || (Buttons & Qt::LeftButton)))
-                m_interval.start();
-            else
-                m_interval.stop();
-            break;
-        default:
-            break;
-        }
-    } else if (mode == mdPlaceArc || mode == mdArcWizard) {
-        if (mode == mdArcWizard)
-            UpdateArcMarker(p);
-        if (left || KeyDrag) {
-            const TPoint start { SnapX(DownPoint.x), SnapY(DownPoint.y) };
-            HideRubberLine();
-            if (AutoScrollStep() && (left || (Buttons & Qt::LeftButton)))
-                m_interval.start();
-            else
-                m_interval.stop();
-            if (m_interval.isActive()) {
-                ScrollBy(ScrollStep);
-                scrolled = true;
-            }
-            ShowRubberLine(start, { SnapX(p.x), SnapY(p.y) });
-        }
-    }
+    TModeHandler *handler = Handler();
+    const bool scrolled = handler && handler->Move(p, left);
     if (m_interval.isActive() && left && !scrolled)
-        ScrollBy(ScrollStep);
-    if (EditState != esLocated)
-        LastPoint = p;
+        ScrollBy(m_state.ScrollStep);
+    if (m_state.EditState != esLocated)
+        m_state.LastPoint = p;
     Flush();
 }
 
@@ -881,157 +544,26 @@ void TNet::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoi
 {
     const TPoint p = NetPoint(client);
     if (button == Qt::LeftButton) {
-        Buttons &= ~Qt::MouseButtons(Qt::LeftButton);
+        m_state.Buttons &= ~Qt::MouseButtons(Qt::LeftButton);
         m_interval.stop();
-        ConnectionsStale = true;
-        LeftRelease(shift, p);
+        m_state.ConnectionsStale = true;
+        if (TModeHandler *handler = Handler())
+            handler->Release(shift, p);
     } else if (button == Qt::RightButton) {
         RightRelease(shift);
     }
     Flush();
 }
 
-void TNet::LeftRelease(Qt::KeyboardModifiers shift, TPoint p)
-{
-    switch (m_main.EditorMode()) {
-    case mdPlacePosition:
-        PlacePosition(p.x, p.y);
-        return;
-    case mdPlaceTransition:
-        PlaceTransition(p.x, p.y);
-        return;
-    case mdPlaceArc:
-        HideRubberLine();
-        AddArcPiece(DownPoint.x, DownPoint.y, p.x, p.y);
-        return;
-    case mdArcWizard:
-        HideRubberLine();
-        AutoRouteArc(DownPoint.x, DownPoint.y, p.x, p.y);
-        return;
-    case mdEdit:
-    case mdDragEdit:
-        break;
-    default:
-        return;
-    }
-    switch (EditState) {
-    case esNone:
-    case esGroup:
-    case esSingle:
-        SelectionRelease(shift);
-        break;
-    case esDragging:
-        DragRelease();
-        break;
-    case esLocated:
-        EditState = esSingle;
-        break;
-    default:
-        break;
-    }
-}
-
-void TNet::SelectionRelease(Qt::KeyboardModifiers shift)
-{
-    const bool withShift = (shift & Qt::ShiftModifier) != 0;
-    m_net->SettleAll();
-    if (EditState != esSingle)
-        HideFocusRect(m_selectionRect);
-    TDrawingObject *sel = Selected();
-    if (sel && m_net->Owns(sel)) {
-        m_canvas->SetPenColor(Globals().ColorTable[0]);
-        if (m_main.EditorMode() == mdDragEdit && sel->Kind() == okArc) {
-            auto *arc = static_cast<TArc *>(sel);
-            if ((arc->What & 2) && arc->NextArc())
-                arc->NextArc()->Draw();
-            if ((arc->What & 1) && arc->PrevArc())
-                arc->PrevArc()->Draw();
-        }
-        sel->Draw();
-    }
-    if (LastPoint == DownPoint && !withShift) {
-        m_net->SetModeOfAll(omSelected, 1);
-        const bool first = (shift & Qt::AltModifier) != 0;
-        sel = m_net->FindAt(DownPoint.x, DownPoint.y, okAll, first);
-        SetSelected(sel);
-        if (sel) {
-            sel->Record(ukChanged);
-            sel->Mode = omSelected;
-            TDrawingObjects::HitCount = 1;
-        }
-    } else {
-        if (withShift) {
-            // Toggling an object off leaves no record of its own; undo must select it again.
-            const std::int32_t x1 = std::min(DownPoint.x, LastPoint.x);
-            const std::int32_t x2 = std::max(DownPoint.x, LastPoint.x);
-            const std::int32_t y1 = std::min(DownPoint.y, LastPoint.y);
-            const std::int32_t y2 = std::max(DownPoint.y, LastPoint.y);
-            for (const auto &obj : m_net->Objects())
-                if (obj->Mode == omSelected && obj->IntersectsRect(x1, y1, x2, y2))
-                    obj->Record(ukChanged);
-        }
-        sel = m_net->SelectInRect(DownPoint.x, DownPoint.y, LastPoint.x, LastPoint.y, !withShift);
-        SetSelected(sel);
-    }
-    const std::int32_t hits = TDrawingObjects::HitCount;
-    if (hits == 0) {
-        EditState = esNone;
-    } else if (hits == 1) {
-        if (withShift) {
-            EditState = esGroup;
-            GroupSelection = true;
-        } else {
-            EditState = esSingle;
-            m_canvas->SetPenColor(clBlack);
-            if (sel)
-                sel->Draw();
-        }
-    } else {
-        EditState = esGroup;
-        GroupSelection = true;
-    }
-    RepaintVisibleRect();
-}
-
-void TNet::DragRelease()
-{
-    m_net->SettleAll();
-    TDrawingObject *sel = Selected();
-    const std::int32_t step = m_net->UndoStep;
-    if (m_main.EditorMode() == mdDragEdit && sel)
-        m_net->StretchArcs(sel->Left() - DragOrigin.x, sel->Top() - DragOrigin.y);
-    if (m_net->UndoStep == step) {
-        m_net->SetModeOfAll(omDragged, 0);
-    } else {
-        // Arcs were routed anew in steps of their own. The objects' return from the drag
-        // belongs to the drag's step, whose records already hold them as they were; recorded
-        // in the routing step, undoing the routing would leave them dragged.
-        for (const auto &obj : m_net->Objects())
-            if (obj->Mode == omDragged) {
-                obj->Mode = omSelected;
-                obj->Draw();
-            }
-    }
-    if (GroupSelection) {
-        EditState = esGroup;
-    } else {
-        EditState = esSingle;
-        m_canvas->SetPenColor(clBlack);
-        if (sel && m_net->Owns(sel))
-            sel->Draw();
-    }
-    Redraw();
-}
-
 void TNet::RightRelease(Qt::KeyboardModifiers shift)
 {
-    TDrawingObject *hit
-        = m_net->FindAt(DownPoint.x, DownPoint.y, okAll, (shift & Qt::AltModifier) != 0);
+    const TPoint down = m_state.DownPoint;
+    TDrawingObject *hit = m_net->FindAt(down.x, down.y, okAll, (shift & Qt::AltModifier) != 0);
     SetSelected(hit);
     if (hit) {
-        if (m_main.EditorMode() == mdArcWizard && MarkerShown)
-            HideArcMarker();
-        if (ConnectionsStale)
+        if (TModeHandler *handler = Handler())
+            handler->RightHit();
+        if (m_state.ConnectionsStale)
             RecomputeConnections();
         return;
     }
@@ -1040,223 +572,29 @@ void TNet::RightRelease(Qt::KeyboardModifiers shift)
     Invalidate();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Object information
-
-QString TNet::ObjectInfo(std::int32_t x, std::int32_t y)
-{
-    RecomputeConnections();
-    TDrawingObject *obj = m_net->FindAt(x, y, okAll, true);
-    if (!obj)
-        return {};
-    const std::string cr = "\r\n", n = "\n\r";
-    std::string text = "Transitions=" + std::to_string(m_net->Transitions().size()) + n
-        + "Positions=" + std::to_string(m_net->Positions().size()) + n
-        + "Arcs=" + std::to_string(m_net->Arcs().size()) + n
-        + "Components=" + std::to_string(m_net->Count()) + n;
-    switch (obj->Kind()) {
-    case okPosition: {
-        auto *p = static_cast<TPosition *>(obj);
-        text += "Position " + p->selfLabel() + " is connected " + cr;
-        if (p->InArc() && p->InArc()->FromNode())
-            text += "In   : " + p->InArc()->FromNode()->selfLabel() + cr;
-        if (p->OutArc() && p->OutArc()->ToNode())
-            text += "Out : " + p->OutArc()->ToNode()->selfLabel() + cr;
-        break;
-    }
-    case okTransition: {
-        auto *t = static_cast<TTransition *>(obj);
-        text += "Transition " + t->selfLabel() + " is connected " + cr + cr + "In   :";
-        for (const auto &w : t->InArcs)
-            if (auto a = w.lock())
-                if (auto *from = static_cast<TArc &>(*a).FromNode())
-                    text += " " + from->selfLabel();
-        text += cr + "Out  :";
-        for (const auto &w : t->OutArcs)
-            if (auto a = w.lock())
-                if (auto *to = static_cast<TArc &>(*a).ToNode())
-                    text += " " + to->selfLabel();
-        break;
-    }
-    default: {
-        auto *a = static_cast<TArc *>(obj);
-        text += std::string(a->NextArc() ? "*" : "") + " Arc " + (a->PrevArc() ? "*" : "");
-        if (a->FromNode())
-            text += cr + "From   : " + a->FromNode()->selfLabel() + cr;
-        if (a->ToNode())
-            text += "To   : " + a->ToNode()->selfLabel() + cr;
-        break;
-    }
-    }
-    return QString::fromStdString(text);
-}
-
 void TNet::ShowObjectInfo(std::int32_t x, std::int32_t y)
 {
-    const QString text = ObjectInfo(x, y);
+    m_state.ConnectionsStale = false;
+    QString text = QString::fromStdString(ObjectInfo(*m_net, x, y));
     if (text.isEmpty())
         return;
+    // Each of the text's two-character line ends is one line break.
+    text.replace("\n\r", "\n").replace("\r\n", "\n");
     QMessageBox box(
         QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
     box.setObjectName("ObjectInfo");
     box.exec();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Keys
-
-QPoint TNet::PointerClient() const
-{
-    return viewport()->mapFromGlobal(QCursor::pos());
-}
-
-void TNet::MovePointer(QPoint client, Qt::KeyboardModifiers shift, bool snap)
-{
-    if (snap) {
-        // Snapped in net pixels, so that the pointer lands on the net's grid lines.
-        const TPoint p = NetPoint(client);
-        client = { SnapX(p.x) - HorzPosition(), SnapY(p.y) - VertPosition() };
-    }
-    const QRect area(0, 0, viewport()->width(), viewport()->height());
-    if (!area.contains(client))
-        return;
-    QCursor::setPos(viewport()->mapToGlobal(client));
-    if (shift & Qt::ShiftModifier)
-        FormMouseMove(Buttons, shift, client);
-}
-
-void TNet::FormKeyDown(int key, Qt::KeyboardModifiers shift)
-{
-    const int factor = (shift & Qt::ControlModifier) ? 4 : 1;
-    if (shift & Qt::AltModifier) {
-        QScrollBar *h = horizontalScrollBar(), *v = verticalScrollBar();
-        switch (key) {
-        case Qt::Key_Clear:
-            SetHorzPosition(h->maximum() / 2);
-            SetVertPosition(v->maximum() / 2);
-            break;
-        case Qt::Key_PageUp:
-            SetVertPosition(0);
-            break;
-        case Qt::Key_PageDown:
-            SetVertPosition(v->maximum());
-            break;
-        case Qt::Key_Home:
-            SetHorzPosition(0);
-            break;
-        case Qt::Key_End:
-            SetHorzPosition(h->maximum());
-            break;
-        case Qt::Key_Left:
-            SetHorzPosition(SnapX(h->value() - h->singleStep() * factor));
-            break;
-        case Qt::Key_Right:
-            SetHorzPosition(SnapX(h->value() + h->singleStep() * factor));
-            break;
-        case Qt::Key_Up:
-            SetVertPosition(SnapY(v->value() - v->singleStep() * factor));
-            break;
-        case Qt::Key_Down:
-            SetVertPosition(SnapY(v->value() + v->singleStep() * factor));
-            break;
-        default:
-            break;
-        }
-        return;
-    }
-    const QPoint c = PointerClient();
-    const int right = viewport()->width() - 1, bottom = viewport()->height() - 1;
-    const std::int32_t gx = Globals().xGrid * factor, gy = Globals().yGrid * factor;
-    switch (key) {
-    case Qt::Key_Insert:
-        KeyDrag = true;
-        FormMouseDown(Qt::LeftButton, shift, c);
-        break;
-    case Qt::Key_Space:
-        // Only the right button is released by the key's release; a left press here would
-        // leave the button held and a drag running.
-        FormMouseDown(Qt::RightButton, shift, c);
-        break;
-    case Qt::Key_Escape:
-        m_main.SetMode(mdEdit);
-        break;
-    case Qt::Key_Clear:
-        MovePointer({ right / 2 - 3, bottom / 2 - 3 }, {}, false);
-        break;
-    case Qt::Key_PageUp:
-        MovePointer({ SnapX(c.x()), 0 }, {}, false);
-        break;
-    case Qt::Key_PageDown:
-        MovePointer({ SnapX(c.x()), bottom }, {}, false);
-        break;
-    case Qt::Key_Home:
-        MovePointer({ 0, SnapY(c.y()) }, {}, false);
-        break;
-    case Qt::Key_End:
-        MovePointer({ right, SnapY(c.y()) }, {}, false);
-        break;
-    case Qt::Key_Left:
-        MovePointer({ c.x() - gx, c.y() }, shift, true);
-        break;
-    case Qt::Key_Right:
-        MovePointer({ c.x() + gx, c.y() }, shift, true);
-        break;
-    case Qt::Key_Up:
-        MovePointer({ c.x(), c.y() - gy }, shift, true);
-        break;
-    case Qt::Key_Down:
-        MovePointer({ c.x(), c.y() + gy }, shift, true);
-        break;
-    case Qt::Key_I: {
-        const TPoint p = NetPoint(c);
-        ShowObjectInfo(p.x, p.y);
-        break;
-    }
-    case Qt::Key_Plus:
-        if (shift & Qt::KeypadModifier)
-            Zoom(1, true);
-        break;
-    case Qt::Key_Minus:
-        if (shift & Qt::KeypadModifier)
-            Zoom(-1, true);
-        break;
-    default:
-        break;
-    }
-}
-
-void TNet::FormKeyUp(int key, Qt::KeyboardModifiers shift)
-{
-    switch (key) {
-    case Qt::Key_Insert:
-        KeyDrag = false;
-        FormMouseUp(Qt::LeftButton, shift, PointerClient());
-        break;
-    case Qt::Key_Space:
-        FormMouseUp(Qt::RightButton, shift, PointerClient());
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (shift & Qt::ShiftModifier)
-            FormMouseMove(Buttons, shift, PointerClient());
-        break;
-    default:
-        break;
-    }
-}
-
-void TNet::FormMouseWheel(int delta, Qt::KeyboardModifiers shift)
-{
-    const int steps = delta / 50;
-    const int factor = (shift & Qt::ControlModifier) ? 4 : 1;
-    SetVertPosition(SnapY(VertPosition() - steps * verticalScrollBar()->singleStep() * factor));
-}
-
 void TNet::mousePressEvent(QMouseEvent *event)
 {
     FormMouseDown(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+// A quick second press arrives as a double click; it is a press like any other.
+void TNet::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
 }
 
 void TNet::mouseMoveEvent(QMouseEvent *event)
@@ -1267,20 +605,6 @@ void TNet::mouseMoveEvent(QMouseEvent *event)
 void TNet::mouseReleaseEvent(QMouseEvent *event)
 {
     FormMouseUp(event->button(), event->modifiers(), event->position().toPoint());
-}
-
-void TNet::keyPressEvent(QKeyEvent *event)
-{
-    // A held Insert or Space is one held button, not a run of presses.
-    if (event->isAutoRepeat() && (event->key() == Qt::Key_Insert || event->key() == Qt::Key_Space))
-        return;
-    FormKeyDown(event->key(), event->modifiers());
-}
-
-void TNet::keyReleaseEvent(QKeyEvent *event)
-{
-    if (!event->isAutoRepeat())
-        FormKeyUp(event->key(), event->modifiers());
 }
 
 void TNet::wheelEvent(QWheelEvent *event)
@@ -1297,32 +621,6 @@ bool TNet::viewportEvent(QEvent *event)
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
-}
-
-bool TNet::event(QEvent *event)
-{
-    // Keys the window interprets itself take precedence over the menu shortcuts.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        switch (key->key()) {
-        case Qt::Key_Space:
-        case Qt::Key_Escape:
-        case Qt::Key_Insert:
-        case Qt::Key_Clear:
-            event->accept();
-            return true;
-        case Qt::Key_Plus:
-        case Qt::Key_Minus:
-            if (key->modifiers() & Qt::KeypadModifier) {
-                event->accept();
-                return true;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return QAbstractScrollArea::event(event);
 }
 
 } // namespace morvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "pointer_state.h"
 #include "render/qt_canvas.h"
 
 #include "common/count_object.h"
@@ -8,6 +9,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 
@@ -17,6 +19,7 @@
 namespace morvane {
 
 class TGN;
+class TModeHandler;
 
 // A child window showing and editing one net. It owns the net document (with its undo history),
 // the wizard's scratch document, the two label counters and the grid tile. Drawing goes into a
@@ -43,20 +46,15 @@ public:
     std::int32_t SnapX(std::int32_t x) const;
     std::int32_t SnapY(std::int32_t y) const;
 
-    // --- Interaction state, read by the main window ---
-    std::uint16_t EditState = 0;
-    bool ConnectionsStale = false;
-    bool MarkerShown = false;
-    bool KeyDrag = false;
-    bool GroupSelection = false;
-    TPoint DragOrigin;
-    TPoint LastPoint;
-    TPoint DownPoint;
-    TPoint ScrollStep;
-    Qt::MouseButtons Buttons;
+    // --- Interaction state ---
+    const TPointerState &State() const { return m_state; }
+    void SetEditState(std::uint16_t state) { m_state.EditState = state; }
     // The current object, when it still exists.
     TDrawingObject *Selected() const;
     void SetSelected(TDrawingObject *obj);
+    // Brings the object into view under the pointer, selected alone, with the keyboard focus
+    // here: message navigation leads to an object this way.
+    void Locate(TDrawingObject &obj);
 
     // --- Modes: the main window's SetMode calls these ---
     void LeaveMode();
@@ -97,21 +95,24 @@ public:
     TPoint NetPoint(QPoint client) const;
 
     // --- Editing ---
-    void PlacePosition(std::int32_t x, std::int32_t y);
-    void PlaceTransition(std::int32_t x, std::int32_t y);
-    // A straight piece between two snapped points; nothing when they coincide.
-    void AddArcPiece(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
     // Routes a new arc from the press point to the release point around the net's objects.
     void AutoRouteArc(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
-    // Whether the last pointer position lies in the auto-scroll margin; sets ScrollStep.
+    // Whether the last pointer position lies in the auto-scroll margin; sets the scroll step.
     bool AutoScrollStep();
-    // The text ShowObjectInfo shows for the object at a net point; empty over an empty spot.
-    QString ObjectInfo(std::int32_t x, std::int32_t y);
+    void ScrollBy(TPoint step);
+    void RecomputeConnections();
     void ShowObjectInfo(std::int32_t x, std::int32_t y);
-    TPoint WizardAnchor;
-    std::int32_t WizardInputs = 0;
-    std::int32_t WizardOutputs = 0;
-    TPoint WizardCell;
+    TGN &Main() { return m_main; }
+
+    // --- Inverting marks drawn over the net: each is taken away by inverting the same pixels,
+    // and a full repaint puts back the ones still shown ---
+    void ShowSelectionBand(TPoint a, TPoint b);
+    void HideSelectionBand();
+    void ShowRubberLine(TPoint a, TPoint b);
+    void HideRubberLine();
+    // The route's start marker at the node side facing p, when there is one.
+    void UpdateArcMarker(TPoint p);
+    void HideArcMarker();
 
     // --- Pointer and keys ---
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint client);
@@ -133,25 +134,11 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     bool event(QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    // Where PrepareRouteEnds leaves the two end objects and their stubs.
-    struct TRouteEnds
-    {
-        TDrawingObject *Start = nullptr;
-        TDrawingObject *End = nullptr;
-        std::int32_t StartSide = 0, StartStub = 0, StartStubEnd = 0;
-        std::int32_t EndSide = 0, EndStub = 0, EndStubEnd = 0;
-        // The nodes face each other too closely for stubs: one straight piece joins them.
-        bool Joined = false;
-    };
-    // A piece between two points taken as they are.
-    void AddArcPieceAt(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
-    void PrepareRouteEnds(
-        std::int32_t &x1, std::int32_t &y1, std::int32_t &x2, std::int32_t &y2, TRouteEnds &e);
+    friend class TModeHandler;
 
-    // Inverting marks drawn over the net: each is drawn and taken away by inverting the same
-    // pixels, and a full repaint puts back the ones still shown.
     struct TOverlay
     {
         bool Shown = false;
@@ -159,21 +146,22 @@ private:
     };
     void ShowFocusRect(TOverlay &overlay, TPoint a, TPoint b);
     void HideFocusRect(TOverlay &overlay);
-    void ShowRubberLine(TPoint a, TPoint b);
-    void HideRubberLine();
     void InvertRubberLine();
-    void UpdateArcMarker(TPoint p);
-    void HideArcMarker();
-    void ScrollBy(TPoint step);
-    void RecomputeConnections();
-    void LeftPress(Qt::KeyboardModifiers shift);
-    void LeftRelease(Qt::KeyboardModifiers shift, TPoint p);
     void RightRelease(Qt::KeyboardModifiers shift);
-    void SelectionRelease(Qt::KeyboardModifiers shift);
-    void DragRelease();
     QPoint PointerClient() const;
     void MovePointer(QPoint client, Qt::KeyboardModifiers shift, bool clamp);
+    void InvertShownMarks();
+    // The handler of the current editor mode's group; null in modes without pointer editing.
+    TModeHandler *Handler();
 
+    TPointerState m_state;
+    std::unique_ptr<TModeHandler> m_selectHandler;
+    std::unique_ptr<TModeHandler> m_placeHandler;
+    std::unique_ptr<TModeHandler> m_arcHandler;
+    std::unique_ptr<TModeHandler> m_routeHandler;
+    std::unique_ptr<TModeHandler> m_wizardHandler;
+    // Keys whose press this window saw; only their release may act.
+    QSet<int> m_keysDown;
     TOverlay m_selectionRect;
     TOverlay m_rubberLine;
     TOverlay m_marker;

@@ -90,7 +90,7 @@ void SaveToRegistry(bool lazy, const TRegistryClient &client)
     reg.LazyWrite = lazy;
     reg.CloseKey();
     // Written before returning even when lazy, so that a failure reaches the caller.
-    reg.Flush(!lazy);
+    reg.Flush();
 }
 
 void ClearRegistry()

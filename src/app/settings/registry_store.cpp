@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "registry_store.h"
 
-#include <cerrno>
+#include "format/atomic_file.h"
+
+#include <QStandardPaths>
+
 #include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace morvane {
 
@@ -68,20 +68,6 @@ std::optional<std::string> Unquote(const std::string &text, std::size_t &pos)
         }
     }
     return std::nullopt;
-}
-
-void WriteAll(int fd, const std::string &bytes, const std::filesystem::path &file)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw TRegistryError("Cannot write " + file.string() + ": " + std::strerror(errno));
-        }
-        done += std::size_t(n);
-    }
 }
 
 } // namespace
@@ -164,12 +150,11 @@ std::filesystem::path TRegistry::StoreFile()
     if (folder.empty()) {
         if (const char *dir = std::getenv("MORVANE_CONFIG_DIR"); dir && *dir)
             folder = dir;
-        else if (const char *xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-            folder = std::filesystem::path(xdg) / "morvane";
-        else if (const char *home = std::getenv("HOME"); home && *home)
-            folder = std::filesystem::path(home) / ".config" / "morvane";
         else
-            folder = std::filesystem::temp_directory_path() / "morvane";
+            folder = std::filesystem::path(
+                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                             .toStdString())
+                / "morvane";
     }
     return folder / "registry";
 }
@@ -194,7 +179,7 @@ TRegistry::~TRegistry()
     try {
         CloseKey();
         if (m_dirty)
-            Save(false);
+            Save();
     } catch (const TRegistryError &) {
         // A destructor must not throw; callers that care flush explicitly.
     }
@@ -258,7 +243,7 @@ void TRegistry::CloseKey()
     m_open = false;
     m_current.clear();
     if (!LazyWrite && m_dirty)
-        Save(true);
+        Save();
 }
 
 bool TRegistry::DeleteKey(const std::string &path)
@@ -382,40 +367,23 @@ void TRegistry::WriteInteger(const std::string &name, std::int32_t value)
     v.Number = value;
 }
 
-void TRegistry::Flush(bool sync)
+void TRegistry::Flush()
 {
     if (m_dirty)
-        Save(sync);
+        Save();
 }
 
-// Written beside the store and renamed over it, so that a crash or a full disk never leaves a
-// half-written store behind.
-void TRegistry::Save(bool sync)
+// Written whole or not at all, so that a crash or a full disk never leaves a half-written store.
+void TRegistry::Save()
 {
     const std::filesystem::path file = StoreFile();
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
     if (ec)
         throw TRegistryError("Cannot create " + file.parent_path().string() + ": " + ec.message());
-    const std::filesystem::path temp
-        = file.parent_path() / (".registry." + std::to_string(::getpid()) + ".tmp");
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
-        throw TRegistryError("Cannot create " + temp.string() + ": " + std::strerror(errno));
-    try {
-        WriteAll(fd, m_data.Serialize(), temp);
-        if (sync && ::fsync(fd) != 0)
-            throw TRegistryError("Cannot write " + temp.string() + ": " + std::strerror(errno));
-    } catch (...) {
-        ::close(fd);
-        std::filesystem::remove(temp, ec);
-        throw;
-    }
-    if (::close(fd) != 0 || std::rename(temp.c_str(), file.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        std::filesystem::remove(temp, ec);
-        throw TRegistryError("Cannot write " + file.string() + ": " + reason);
-    }
+    const TWriteResult written = WriteFileAtomically(file.string(), m_data.Serialize());
+    if (!written)
+        throw TRegistryError(written.Reason);
     m_dirty = false;
 }
 

@@ -55,7 +55,7 @@ public:
     TRegistry(const TRegistry &) = delete;
     TRegistry &operator=(const TRegistry &) = delete;
 
-    // With LazyWrite off, closing a key flushes the store to disk at once (and syncs it).
+    // With LazyWrite off, closing a key flushes the store to disk at once.
     bool LazyWrite = true;
 
     bool OpenKey(const std::string &path, bool canCreate);
@@ -73,11 +73,12 @@ public:
     void WriteString(const std::string &name, const std::string &value);
     void WriteInteger(const std::string &name, std::int32_t value);
 
-    // Writes the store now if anything changed; with sync the data is on the disk on return.
-    void Flush(bool sync = true);
+    // Writes the store now if anything changed; the data is on the disk on return.
+    void Flush();
 
     // Where the store lives: the folder set by SetStoreFolder, else $MORVANE_CONFIG_DIR, else
-    // $XDG_CONFIG_HOME/morvane, else ~/.config/morvane; the file is called "registry".
+    // "morvane" in the user's configuration folder ($XDG_CONFIG_HOME, ~/.config); the file is
+    // called "registry".
     static std::filesystem::path StoreFile();
     // Tests point the store at a folder of their own; an empty path returns to the default.
     static void SetStoreFolder(const std::filesystem::path &folder);
@@ -89,7 +90,7 @@ private:
     const TRegistryData::Key *Current() const;
     const TRegistryValue &Find(const std::string &name) const;
     TRegistryValue &Put(const std::string &name);
-    void Save(bool sync);
+    void Save();
 
     TRegistryData m_data;
     std::string m_current; // folded path of the open key, empty when none

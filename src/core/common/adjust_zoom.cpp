@@ -35,10 +35,4 @@ std::int64_t TAdjustZoom::YLength(std::int32_t v) const
     return Scale(v, YMul, YDiv);
 }
 
-TAdjustZoom &AdjustZoom()
-{
-    static TAdjustZoom zoom;
-    return zoom;
-}
-
 } // namespace morvane

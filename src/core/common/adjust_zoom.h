@@ -7,8 +7,8 @@
 namespace morvane {
 
 // Maps page pixels to the units of an exported picture: a value has the origin subtracted, is
-// multiplied and then divided (truncating toward zero), separately per axis. The export dialog
-// fills the one program-wide instance before it runs an exporter.
+// multiplied and then divided (truncating toward zero), separately per axis. Each export carries
+// its own, filled from the export's settings.
 struct TAdjustZoom
 {
     std::int32_t XOrigin = 0;
@@ -31,7 +31,5 @@ struct TAdjustZoom
     std::string XLengthToStr(std::int32_t v) const { return std::to_string(XLength(v)); }
     std::string YLengthToStr(std::int32_t v) const { return std::to_string(YLength(v)); }
 };
-
-TAdjustZoom &AdjustZoom();
 
 } // namespace morvane

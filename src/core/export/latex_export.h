@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/adjust_zoom.h"
+#include "format/write_result.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,34 +20,38 @@ enum TLaTeXPart : std::int32_t {
     lpFormal = 2, // the tuple and the index-matrix header of every transition
 };
 
-// True draws a transition's head as three lines, false as an arrow tip. Set by whoever runs the
-// export, like the coordinate converter (AdjustZoom).
-bool &TriangleHead();
-
 // A label's name (before its first decimal digit) and index (from that digit on).
 std::pair<std::string, std::string> SplitAtFirstDigit(std::string_view label);
 
+// What the export dialog lets the user choose for a LaTeX document.
+struct TLaTeXSettings
+{
+    std::int32_t FontSize = 12; // class option, points
+    std::string UnitLength = "0.25"; // millimetres, written as given
+    std::string LineThickness = "0.04"; // points, written as given
+    TAdjustZoom Adjust; // page pixels to picture units
+    bool TriangleHead = false; // a transition's head as three lines instead of an arrow tip
+};
+
 // Writes a net as a LaTeX document, one entry of Lines per output line. Coordinates go through
-// the program-wide AdjustZoom(); object sizes are the display globals in force.
+// the exporter's own converter; object sizes are the display globals in force.
 class TLaTeXExport
 {
 public:
-    TLaTeXExport(TDrawingObjects *document, std::string fileName);
+    TLaTeXExport(TDrawingObjects *document, std::string fileName, TLaTeXSettings settings = {});
 
     void SetPictureSize(std::int32_t width, std::int32_t height, std::int32_t bottom);
 
-    std::int32_t FontSize = 12;
-    std::string UnitLength = "0.25"; // millimetres, written as given
-    std::string LineThickness = "0.04"; // points, written as given
+    TLaTeXSettings Settings;
 
     // Recomputes the net's connections (which also rebuilds every transition's index lists),
     // then fills Lines with the parts chosen by `options`.
     void Compose(std::int32_t options);
     // Compose, then Save.
-    void Export(std::int32_t options);
+    TWriteResult Export(std::int32_t options);
     // Writes Lines to FileName, each line ended by CR LF. The file is replaced in one step, so a
-    // failed write leaves an existing file as it was. Throws std::runtime_error when it fails.
-    void Save() const;
+    // failed write leaves an existing file as it was.
+    TWriteResult Save() const;
 
     const std::vector<std::string> &Lines() const { return m_lines; }
     // Lines as the file holds them.

@@ -195,11 +195,9 @@ std::string TXMLExport::GetFileText()
     return WithCrLf(GetXMLText());
 }
 
-void TXMLExport::Save()
+TWriteResult TXMLExport::Save()
 {
-    const std::string failure = WriteFileAtomically(FileName, GetFileText());
-    if (!failure.empty())
-        throw std::runtime_error(failure);
+    return WriteFileAtomically(FileName, GetFileText());
 }
 
 std::string XmlFileNameFor(const std::string &netPath)
@@ -209,11 +207,9 @@ std::string XmlFileNameFor(const std::string &netPath)
     return path.string();
 }
 
-std::string SaveXmlBeside(TDrawingObjects &document, const std::string &netPath)
+TWriteResult SaveXmlBeside(TDrawingObjects &document, const std::string &netPath)
 {
-    TXMLExport exporter(document, XmlFileNameFor(netPath));
-    exporter.Save();
-    return exporter.FileName;
+    return TXMLExport(document, XmlFileNameFor(netPath)).Save();
 }
 
 } // namespace morvane

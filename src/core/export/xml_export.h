@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "format/write_result.h"
+
 #include <string>
 
 namespace morvane {
@@ -23,9 +25,8 @@ public:
     // The text as the file holds it: every line ended by CR LF.
     std::string GetFileText();
     // Writes the file text to FileName through a temporary file in the same folder that is
-    // renamed into place, so a failed save leaves an existing file untouched. Throws
-    // std::runtime_error, naming the file and the reason, when it cannot be written.
-    void Save();
+    // renamed into place, so a failed save leaves an existing file untouched.
+    TWriteResult Save();
 
     TDrawingObjects &Document;
     std::string FileName;
@@ -34,7 +35,7 @@ public:
 
 // The XML file beside a net file: same folder and base name, extension ".xml".
 std::string XmlFileNameFor(const std::string &netPath);
-// Writes the XML description of the net beside the net file path; returns the file written.
-std::string SaveXmlBeside(TDrawingObjects &document, const std::string &netPath);
+// Writes the XML description of the net beside the net file path.
+TWriteResult SaveXmlBeside(TDrawingObjects &document, const std::string &netPath);
 
 } // namespace morvane

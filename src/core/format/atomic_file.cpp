@@ -12,9 +12,10 @@ namespace morvane {
 
 namespace {
 
-std::string Failure(const std::string &what, const std::string &path, int error)
+TWriteResult Failure(const std::string &what, const std::string &path, int error)
 {
-    return what + " " + path + ": " + std::strerror(error);
+    return TWriteResult::Failed(
+        TWriteStatus::WriteFailed, path, what + " " + path + ": " + std::strerror(error));
 }
 
 std::string FolderOf(const std::string &path)
@@ -36,7 +37,7 @@ mode_t DefaultMode()
 
 } // namespace
 
-std::string WriteFileAtomically(const std::string &path, std::string_view bytes)
+TWriteResult WriteFileAtomically(const std::string &path, std::string_view bytes)
 {
     const std::string folder = FolderOf(path);
     std::string temp = path + ".XXXXXX";
@@ -88,7 +89,7 @@ std::string WriteFileAtomically(const std::string &path, std::string_view bytes)
         ::fsync(dir);
         ::close(dir);
     }
-    return {};
+    return TWriteResult::Written(path);
 }
 
 } // namespace morvane

@@ -168,7 +168,7 @@ std::string WriteNetToString(TDrawingObjects &net)
     return bytes;
 }
 
-std::string SaveNetFile(const std::string &path, TDrawingObjects &net)
+TWriteResult SaveNetFile(const std::string &path, TDrawingObjects &net)
 {
     return WriteFileAtomically(path, WriteNetToString(net));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "format/byte_writer.h"
+#include "format/write_result.h"
 
 #include <string>
 
@@ -41,7 +42,7 @@ private:
 std::string WriteNetToString(TDrawingObjects &net);
 
 // Writes the net to `path` through a temporary file in the same folder that replaces the file
-// only once it is complete. Returns an empty text on success, else what went wrong.
-std::string SaveNetFile(const std::string &path, TDrawingObjects &net);
+// only once it is complete.
+TWriteResult SaveNetFile(const std::string &path, TDrawingObjects &net);
 
 } // namespace morvane

@@ -189,7 +189,7 @@ bool Collinear(const TArc &a, const TArc &b)
 
 void SetGrabbedEnd(TArc &arc, std::uint16_t end)
 {
-    arc.What = std::uint16_t((arc.What & 0xFF00) | end);
+    arc.What = std::uint16_t((arc.What & ~wgGrabbedEnd) | end);
 }
 
 std::int64_t Magnitude(std::int32_t v)
@@ -211,22 +211,22 @@ bool StretchSegment(TArc &arc, std::int32_t dx, std::int32_t dy, bool startSide,
         const bool lengthens = (endSide && alongDirection) || (startSide && !alongDirection);
         if (!lengthens && Magnitude(dx) >= arc.Width()) {
             result = false;
-            arc.What |= 0x100;
+            arc.What |= wgCannotFollow;
         }
     }
     if (dx != 0 && arc.Width() != 0) {
         arc.Erase();
         if (startSide) {
-            SetGrabbedEnd(arc, 1);
+            SetGrabbedEnd(arc, wgStart);
             arc.MoveEnd(mdx, 0);
             if (arc.Width() == 0)
-                arc.What |= 0x400;
+                arc.What |= wgFlatWidth;
         }
         if (endSide) {
-            SetGrabbedEnd(arc, 2);
+            SetGrabbedEnd(arc, wgEnd);
             arc.MoveEnd(mdx, 0);
             if (arc.Width() == 0)
-                arc.What |= 0x400;
+                arc.What |= wgFlatWidth;
         }
     } else if (dx != 0 && !sidesOnSegments) {
         result = false;
@@ -234,16 +234,16 @@ bool StretchSegment(TArc &arc, std::int32_t dx, std::int32_t dy, bool startSide,
     if (dy != 0 && arc.Height() != 0) {
         arc.Erase();
         if (startSide) {
-            SetGrabbedEnd(arc, 1);
+            SetGrabbedEnd(arc, wgStart);
             arc.MoveEnd(0, mdy);
             if (arc.Height() == 0)
-                arc.What |= 0x200;
+                arc.What |= wgFlatHeight;
         }
         if (endSide) {
-            SetGrabbedEnd(arc, 2);
+            SetGrabbedEnd(arc, wgEnd);
             arc.MoveEnd(0, mdy);
             if (arc.Height() == 0)
-                arc.What |= 0x200;
+                arc.What |= wgFlatHeight;
         }
         return result;
     }
@@ -276,8 +276,8 @@ void MissedOffset(
     if (arc.Mode == omDragged)
         return;
     if (arc.Width() == 0 && arc.Height() == 0) {
-        ox = (arc.What & 0x400) ? 0 : dx;
-        oy = (arc.What & 0x200) ? 0 : dy;
+        ox = (arc.What & wgFlatWidth) ? 0 : dx;
+        oy = (arc.What & wgFlatHeight) ? 0 : dy;
         return;
     }
     ox = arc.Height() != 0 ? dx : 0;
@@ -433,12 +433,12 @@ std::int32_t TArc::MergeCollinear()
 void TArc::MoveEnd(std::int32_t dx, std::int32_t dy)
 {
     Record(ukChanged);
-    switch (What & 0xFF) {
-    case 1:
+    switch (What & wgGrabbedEnd) {
+    case wgStart:
         SetLeft(WrapAdd(Left(), dx));
         SetTop(WrapAdd(Top(), dy));
         break;
-    case 2:
+    case wgEnd:
         SetRight(WrapAdd(Right(), dx));
         SetBottom(WrapAdd(Bottom(), dy));
         break;
@@ -583,23 +583,18 @@ void TDrawingObjects::ResolveMarked()
     MergeAtChainEnds(m_arcs, true);
 }
 
-// The removed segments are destroyed, not recorded: records about them are dropped from both
-// histories so that neither undo nor redo replays on them.
 void TDrawingObjects::RemoveBelow(std::uint8_t threshold)
 {
     RebuildConnections();
-    // Every code is taken from the rebuilt connections: the removed segments stay alive until
-    // the pass is over, so a neighbour's removal does not lower a code.
-    auto removed = RemoveWhere([threshold](const TDrawingObject &obj) {
+    // Every code is taken from the rebuilt connections before any segment leaves, so a
+    // neighbour's removal does not lower a code.
+    auto below = [threshold](const TDrawingObject &obj) {
         return obj.Kind() == okArc && static_cast<const TArc &>(obj).EndsCode() < threshold;
-    });
-    if (removed.empty())
+    };
+    if (std::none_of(m_objects.begin(), m_objects.end(), [&](const auto &o) { return below(*o); }))
         return;
-    std::vector<const TDrawingObject *> gone;
-    gone.reserve(removed.size());
-    for (const auto &obj : removed)
-        gone.push_back(obj.get());
-    ForgetRecordsOf(gone);
+    BeginStep();
+    DeleteRecordedWhere(below);
 }
 
 void TDrawingObjects::StretchArcs(std::int32_t dx, std::int32_t dy)

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "model/drawing_object.h"
 
-#include <algorithm>
-
 #include "common/text.h"
 #include "model/drawing_objects.h"
 #include "options/display_globals.h"
+
+#include <algorithm>
 
 namespace morvane {
 
@@ -22,8 +22,14 @@ void TDrawingObject::Init(TColor color)
     Mode = omNormal;
 }
 
-std::int32_t TDrawingObject::xUnit() const { return m_owner ? m_owner->xBaseUnit() : 1; }
-std::int32_t TDrawingObject::yUnit() const { return m_owner ? m_owner->yBaseUnit() : 1; }
+std::int32_t TDrawingObject::xUnit() const
+{
+    return m_owner ? m_owner->xBaseUnit() : 1;
+}
+std::int32_t TDrawingObject::yUnit() const
+{
+    return m_owner ? m_owner->yBaseUnit() : 1;
+}
 
 // Without an owner there is no base unit, so an object outside a document keeps its coordinates.
 void TDrawingObject::SetLeft(std::int32_t v)
@@ -128,7 +134,7 @@ Canvas *TDrawingObject::OwnerCanvas() const
 }
 
 void TDrawingObject::PlaceSized(std::int32_t x, std::int32_t y, std::int32_t width,
-                                std::int32_t height, const std::string &label)
+    std::int32_t height, const std::string &label)
 {
     SetLeft(x);
     SetTop(y);
@@ -164,7 +170,7 @@ void TDrawingObject::Settle()
 
 std::uint16_t TDrawingObject::HitTest(std::int32_t x, std::int32_t y)
 {
-    return ContainsPoint(x, y) ? 1 : 0;
+    return ContainsPoint(x, y) ? htInside : htNone;
 }
 
 std::int32_t TDrawingObject::AttachX(std::int32_t &x, std::int32_t d) const
@@ -193,8 +199,8 @@ bool TDrawingObject::ContainsPoint(std::int32_t x, std::int32_t y) const
     return m_Left <= x && x <= m_Right && m_Top <= y && y <= m_Bottom;
 }
 
-bool TDrawingObject::IntersectsRect(std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                                    std::int32_t y2) const
+bool TDrawingObject::IntersectsRect(
+    std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
 {
     return !(x2 < m_Left || x1 > m_Right || y2 < m_Top || y1 > m_Bottom);
 }
@@ -222,10 +228,22 @@ template <class T> T *LockAs(const std::weak_ptr<TDrawingObject> &w)
 }
 } // namespace
 
-TArc *TPosition::InArc() const { return LockAs<TArc>(m_InArc); }
-TArc *TPosition::OutArc() const { return LockAs<TArc>(m_OutArc); }
-void TPosition::SetInArc(TArc *arc) { m_InArc = WeakOf(arc); }
-void TPosition::SetOutArc(TArc *arc) { m_OutArc = WeakOf(arc); }
+TArc *TPosition::InArc() const
+{
+    return LockAs<TArc>(m_InArc);
+}
+TArc *TPosition::OutArc() const
+{
+    return LockAs<TArc>(m_OutArc);
+}
+void TPosition::SetInArc(TArc *arc)
+{
+    m_InArc = WeakOf(arc);
+}
+void TPosition::SetOutArc(TArc *arc)
+{
+    m_OutArc = WeakOf(arc);
+}
 
 void TPosition::AssignTo(TDrawingObject &dest) const
 {
@@ -308,11 +326,11 @@ void TTransition::Edit(std::int32_t, std::int32_t dy)
 
 std::uint16_t TTransition::HitTest(std::int32_t x, std::int32_t y)
 {
-    std::uint16_t code = ContainsPoint(x, y) ? 1 : 0;
+    std::uint16_t code = ContainsPoint(x, y) ? htInside : htNone;
     const std::int64_t e = Globals().Esize;
     const std::int64_t middle = std::int64_t(Left()) + Width() / 2;
     if (std::abs(std::int64_t(x) - middle) <= e && std::abs(std::int64_t(y) - Bottom()) <= e)
-        code = 2;
+        code = htHeight;
     return code;
 }
 
@@ -334,12 +352,30 @@ std::shared_ptr<TDrawingObject> TArc::NewOfSameClass() const
     return std::make_shared<TArc>();
 }
 
-TArc *TArc::NextArc() const { return LockAs<TArc>(m_NextArc); }
-TArc *TArc::PrevArc() const { return LockAs<TArc>(m_PrevArc); }
-void TArc::SetNextArc(TArc *arc) { m_NextArc = WeakOf(arc); }
-void TArc::SetPrevArc(TArc *arc) { m_PrevArc = WeakOf(arc); }
-void TArc::SetFromNode(TDrawingObject *node) { m_FromNode = WeakOf(node); }
-void TArc::SetToNode(TDrawingObject *node) { m_ToNode = WeakOf(node); }
+TArc *TArc::NextArc() const
+{
+    return LockAs<TArc>(m_NextArc);
+}
+TArc *TArc::PrevArc() const
+{
+    return LockAs<TArc>(m_PrevArc);
+}
+void TArc::SetNextArc(TArc *arc)
+{
+    m_NextArc = WeakOf(arc);
+}
+void TArc::SetPrevArc(TArc *arc)
+{
+    m_PrevArc = WeakOf(arc);
+}
+void TArc::SetFromNode(TDrawingObject *node)
+{
+    m_FromNode = WeakOf(node);
+}
+void TArc::SetToNode(TDrawingObject *node)
+{
+    m_ToNode = WeakOf(node);
+}
 
 void TArc::UpdateExtent()
 {
@@ -393,15 +429,15 @@ void TArc::Edit(std::int32_t dx, std::int32_t dy)
 std::uint16_t TArc::HitTest(std::int32_t x, std::int32_t y)
 {
     What = 0;
-    std::uint16_t code = ContainsPoint(x, y) ? 1 : 0;
+    std::uint16_t code = ContainsPoint(x, y) ? htInside : htNone;
     const std::int64_t e = Globals().Esize;
     auto near = [e](std::int32_t a, std::int32_t b) { return std::abs(std::int64_t(a) - b) <= e; };
     if (near(x, Left()) && near(y, Top())) {
-        code = 8;
-        What = 1;
+        code = htArcEnd;
+        What = wgStart;
     } else if (near(x, Right()) && near(y, Bottom())) {
-        code = 8;
-        What = 2;
+        code = htArcEnd;
+        What = wgEnd;
     }
     return code;
 }
@@ -434,8 +470,7 @@ bool TArc::ContainsPoint(std::int32_t x, std::int32_t y) const
     return x1 <= x && x <= x2 && y1 <= y && y <= y2;
 }
 
-bool TArc::IntersectsRect(std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                          std::int32_t y2) const
+bool TArc::IntersectsRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
 {
     const std::int32_t l = std::min(Left(), Right()), r = std::max(Left(), Right());
     const std::int32_t t = std::min(Top(), Bottom()), b = std::max(Top(), Bottom());

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/color.h"
+#include "model/component.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "common/color.h"
-#include "model/component.h"
 
 namespace morvane {
 
@@ -36,6 +36,29 @@ enum TObjectMode : std::uint8_t {
     omWizard = 8,
     omPlain = 32,
     omActive = 64,
+};
+
+// What HitTest found under a point.
+enum THitCode : std::uint16_t {
+    htNone = 0,
+    htInside = 1,
+    // A transition's bottom handle, which sets its height.
+    htHeight = 2,
+    // An arc piece's end handle; What tells which end.
+    htArcEnd = 8,
+};
+
+// Bits of TArc::What: the low byte names the grabbed end, the high byte notes how the piece
+// followed a drag.
+enum TArcWhat : std::uint16_t {
+    wgStart = 1,
+    wgEnd = 2,
+    wgGrabbedEnd = 0xFF,
+    // The piece would have to shrink past its own width: it cannot follow.
+    wgCannotFollow = 0x100,
+    // The piece's height, or its width, became zero.
+    wgFlatHeight = 0x200,
+    wgFlatWidth = 0x400,
 };
 
 // Undo record kinds.
@@ -148,8 +171,8 @@ public:
     virtual std::int32_t AttachX(std::int32_t &x, std::int32_t d) const;
     virtual void MoveBy(std::int32_t dx, std::int32_t dy);
     virtual bool ContainsPoint(std::int32_t x, std::int32_t y) const;
-    virtual bool IntersectsRect(std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                                std::int32_t y2) const;
+    virtual bool IntersectsRect(
+        std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const;
 
     // The painter that Outlined selects.
     void DrawSymbol();
@@ -164,7 +187,7 @@ protected:
     void CopyCommonTo(TDrawingObject &dest) const;
     // Place with the symbol size of the class.
     void PlaceSized(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                    const std::string &label);
+        const std::string &label);
     std::int32_t xUnit() const;
     std::int32_t yUnit() const;
 
@@ -288,7 +311,8 @@ public:
     void MoveEnd(std::int32_t dx, std::int32_t dy);
     bool IsStart(std::int32_t x, std::int32_t y) const { return x == Left() && y == Top(); }
     bool IsEnd(std::int32_t x, std::int32_t y) const { return x == Right() && y == Bottom(); }
-    void InitDrawn(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool arrowed);
+    void InitDrawn(
+        std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool arrowed);
 
     void AssignTo(TDrawingObject &dest) const override;
     std::shared_ptr<TDrawingObject> Copy(TDrawingObjects *newOwner) const override;
@@ -299,8 +323,8 @@ public:
     std::uint16_t HitTest(std::int32_t x, std::int32_t y) override;
     void MoveBy(std::int32_t dx, std::int32_t dy) override;
     bool ContainsPoint(std::int32_t x, std::int32_t y) const override;
-    bool IntersectsRect(std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                        std::int32_t y2) const override;
+    bool IntersectsRect(
+        std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const override;
     void DrawSymbolOutline() override;
     void DrawFilledSymbol() override;
     void DrawArrowHead(bool filled);

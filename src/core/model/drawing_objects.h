@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/canvas.h"
+#include "model/drawing_object.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "model/canvas.h"
-#include "model/drawing_object.h"
 
 namespace morvane {
 
@@ -18,6 +18,38 @@ class TMessageList;
 class TUndoRedo;
 class TPathFinder;
 struct TUndoObject;
+
+// Which objects SetModeOfAll touches: those in one display state, or every object.
+enum TModeFilter : std::uint8_t {
+    mfAll = 128,
+};
+
+// What SetModeOfAll does to each object it touches; the undo kinds (ukChanged, ukCreated,
+// ukDeleted) record that kind.
+enum TModeCode : std::uint8_t {
+    mcSelect = 0,
+    mcDeselect = 1,
+    mcDrag = 2,
+    mcErase = 8,
+    mcResolveEnds = 32,
+    mcOutlinedOn = 33,
+    mcOutlinedOff = 34,
+};
+
+// RemoveBelow's thresholds on TArc::EndsCode.
+enum TRemoveThreshold : std::uint8_t {
+    // Below it an arc piece touches no node at either end.
+    rtFloating = 15,
+    // Below it an arc piece reaches no node at its end.
+    rtDisconnected = 47,
+};
+
+// What SelectInRect found: the first object taken and how many were taken.
+struct TRectSelection
+{
+    TDrawingObject *First = nullptr;
+    std::int32_t Hits = 0;
+};
 
 // What a document needs from the net window that owns it.
 class TDocumentHost
@@ -114,16 +146,16 @@ public:
     bool CanUndo() const;
     bool CanRedo() const { return !m_redoList.empty(); }
     // --- Queries and bulk editing (queries.cpp); every pass in component order ---
-    // Number of objects found by the last find operation.
-    static std::int32_t HitCount;
     static constexpr std::int32_t ArcGap = 8;
-    TDrawingObject *FindAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask, bool firstOnly);
+    // The first object (or with firstOnly false the last) under the point; `hits`, when given,
+    // receives how many were counted.
+    TDrawingObject *FindAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask, bool firstOnly,
+        std::int32_t *hits = nullptr);
     TDrawingObject *FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
-                               std::size_t &startIndex, const TDrawingObject *exclude);
-    TDrawingObject *SelectInRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                                 bool replace);
-    // filterMode 128 means every object. Codes: 0 select, 1 deselect, 2 drag, 8 erase,
-    // 32 re-resolve arc ends, 33/34 outlined on/off, 64/65/66 record that undo kind.
+        std::size_t &startIndex, const TDrawingObject *exclude);
+    TRectSelection SelectInRect(
+        std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool replace);
+    // filterMode is an object mode or mfAll; code a TModeCode or an undo kind.
     void SetModeOfAll(std::uint8_t filterMode, std::uint8_t code);
     void DeleteSelected();
     void CopySelected(TDrawingObjects *target);
@@ -144,6 +176,7 @@ public:
     void RelinkIndexes();
     void Rewire();
     void ResolveMarked();
+    // Deletes, in one undo step of its own, every arc piece whose EndsCode is below the threshold.
     void RemoveBelow(std::uint8_t threshold);
     void StretchArcs(std::int32_t dx, std::int32_t dy);
     void DeleteChainPiece(TArc *first, TArc *last);
@@ -177,13 +210,15 @@ protected:
 private:
     // Takes every object the predicate picks out of the component and kind lists in one pass,
     // keeping the order of the others; returns them in component order (queries.cpp).
-    std::vector<std::shared_ptr<TDrawingObject>>
-    RemoveWhere(const std::function<bool(const TDrawingObject &)> &pick);
+    std::vector<std::shared_ptr<TDrawingObject>> RemoveWhere(
+        const std::function<bool(const TDrawingObject &)> &pick);
+    // Records the deletion of every object the predicate picks and takes them out (queries.cpp).
+    void DeleteRecordedWhere(const std::function<bool(const TDrawingObject &)> &pick);
     std::size_t FindIndex(const TDrawingObject *obj) const;
     void AddToKindList(TDrawingObject *obj);
     void RemoveFromKindList(TDrawingObject *obj);
-    std::unique_ptr<TUndoObject> MakeRecord(std::uint8_t kind, TDrawingObject *target,
-                                            std::int32_t step);
+    std::unique_ptr<TUndoObject> MakeRecord(
+        std::uint8_t kind, TDrawingObject *target, std::int32_t step);
     void RescaleX(std::int32_t u);
     void RescaleY(std::int32_t u);
 

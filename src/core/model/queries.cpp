@@ -11,8 +11,6 @@
 
 namespace morvane {
 
-std::int32_t TDrawingObjects::HitCount = 0;
-
 bool TDrawingObjects::CreatedInCurrentStep(const TDrawingObject *obj) const
 {
     // Only an object recorded in this step carries a mark; a mark of 64 may hide an earlier
@@ -27,45 +25,44 @@ bool TDrawingObjects::CreatedInCurrentStep(const TDrawingObject *obj) const
 }
 
 TDrawingObject *TDrawingObjects::FindAt(
-    std::int32_t x, std::int32_t y, std::uint8_t kindMask, bool firstOnly)
+    std::int32_t x, std::int32_t y, std::uint8_t kindMask, bool firstOnly, std::int32_t *hits)
 {
-    HitCount = 0;
+    std::int32_t count = 0;
     TDrawingObject *found = nullptr;
     for (const auto &obj : m_objects) {
         if (!(obj->Kind() & kindMask) || !obj->ContainsPoint(x, y))
             continue;
-        ++HitCount;
+        ++count;
         found = obj.get();
         if (firstOnly)
             break;
     }
+    if (hits)
+        *hits = count;
     return found;
 }
 
 TDrawingObject *TDrawingObjects::FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
     std::size_t &startIndex, const TDrawingObject *exclude)
 {
-    HitCount = 0;
     for (std::size_t i = startIndex; i < m_objects.size(); ++i) {
         TDrawingObject *obj = m_objects[i].get();
         if (obj == exclude || !(obj->Kind() & kindMask) || !obj->ContainsPoint(x, y))
             continue;
-        HitCount = 1;
         startIndex = i;
         return obj;
     }
     return nullptr;
 }
 
-TDrawingObject *TDrawingObjects::SelectInRect(
+TRectSelection TDrawingObjects::SelectInRect(
     std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool replace)
 {
     if (x1 > x2)
         std::swap(x1, x2);
     if (y1 > y2)
         std::swap(y1, y2);
-    HitCount = 0;
-    TDrawingObject *first = nullptr;
+    TRectSelection found;
     for (const auto &obj : m_objects) {
         if (obj->IntersectsRect(x1, y1, x2, y2)) {
             // Adding to a selection toggles: a second rubber band over an object drops it again.
@@ -73,9 +70,9 @@ TDrawingObject *TDrawingObjects::SelectInRect(
                 obj->Mode = omNormal;
                 continue;
             }
-            if (!first)
-                first = obj.get();
-            ++HitCount;
+            if (!found.First)
+                found.First = obj.get();
+            ++found.Hits;
             obj->Record(ukChanged);
             obj->Mode = omSelected;
         } else if (replace && obj->Mode != omNormal) {
@@ -83,7 +80,7 @@ TDrawingObject *TDrawingObjects::SelectInRect(
             obj->Mode = omNormal;
         }
     }
-    return first;
+    return found;
 }
 
 void TDrawingObjects::SetModeOfAll(std::uint8_t filterMode, std::uint8_t code)
@@ -93,28 +90,28 @@ void TDrawingObjects::SetModeOfAll(std::uint8_t filterMode, std::uint8_t code)
     std::size_t resolved = 0;
     for (std::size_t i = 0; i < m_objects.size(); ++i) {
         TDrawingObject &obj = *m_objects[i];
-        if (filterMode != 128 && obj.Mode != filterMode)
+        if (filterMode != mfAll && obj.Mode != filterMode)
             continue;
         switch (code) {
-        case 0:
+        case mcSelect:
             obj.Record(ukChanged);
             obj.Mode = omSelected;
             obj.Draw();
             break;
-        case 1:
+        case mcDeselect:
             obj.Record(ukChanged);
             obj.Mode = omNormal;
             obj.Draw();
             break;
-        case 2:
+        case mcDrag:
             obj.Record(ukChanged);
             obj.Mode = omDragged;
             obj.Erase();
             break;
-        case 8:
+        case mcErase:
             obj.Erase();
             break;
-        case 32:
+        case mcResolveEnds:
             if (obj.Kind() == okArc) {
                 if (++resolved == 2)
                     index = std::make_unique<TSpatialIndex>(*this);
@@ -124,10 +121,10 @@ void TDrawingObjects::SetModeOfAll(std::uint8_t filterMode, std::uint8_t code)
                     static_cast<TArc &>(obj).ResolveEnds();
             }
             break;
-        case 33:
+        case mcOutlinedOn:
             obj.isOutLined(true);
             break;
-        case 34:
+        case mcOutlinedOff:
             obj.isOutLined(false);
             break;
         case ukChanged:
@@ -179,6 +176,11 @@ std::vector<std::shared_ptr<TDrawingObject>> TDrawingObjects::RemoveWhere(
 // Taking them out in one compaction pass instead of one removal each keeps large deletions linear.
 void TDrawingObjects::DeleteSelected()
 {
+    DeleteRecordedWhere([](const TDrawingObject &obj) { return obj.Mode == omSelected; });
+}
+
+void TDrawingObjects::DeleteRecordedWhere(const std::function<bool(const TDrawingObject &)> &pick)
+{
     // Objects created in this very step must leave no record: redo would bring them back.
     std::unordered_set<const TDrawingObject *> createdNow;
     if (HasUndo())
@@ -186,16 +188,21 @@ void TDrawingObjects::DeleteSelected()
              ++it)
             if ((*it)->Kind == ukCreated)
                 createdNow.insert((*it)->Target.get());
+    // The predicate is asked once per object, before any leaves.
+    std::unordered_set<const TDrawingObject *> picked;
     std::vector<const TDrawingObject *> forget;
     for (const auto &obj : m_objects) {
-        if (obj->Mode != omSelected)
+        if (!pick(*obj))
             continue;
+        picked.insert(obj.get());
         if (createdNow.count(obj.get()))
             forget.push_back(obj.get());
         obj->Record(ukDeleted);
     }
+    if (picked.empty())
+        return;
     const auto removed
-        = RemoveWhere([](const TDrawingObject &obj) { return obj.Mode == omSelected; });
+        = RemoveWhere([&picked](const TDrawingObject &obj) { return picked.count(&obj) != 0; });
     ForgetRecordsOf(forget);
 }
 

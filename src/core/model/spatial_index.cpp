@@ -186,7 +186,6 @@ TDrawingObject *TSpatialIndex::FindNextAt(std::int32_t x, std::int32_t y, std::u
     std::size_t &startIndex, const TDrawingObject *exclude) const
 {
     assert(m_kinds.size() == m_doc.Count());
-    TDrawingObjects::HitCount = 0;
     const std::size_t none = m_kinds.size();
     std::size_t best = none;
     auto accept = [&](std::uint32_t i) {
@@ -216,7 +215,6 @@ TDrawingObject *TSpatialIndex::FindNextAt(std::int32_t x, std::int32_t y, std::u
 
     if (best == none)
         return nullptr;
-    TDrawingObjects::HitCount = 1;
     startIndex = best;
     return m_doc.Object(best);
 }

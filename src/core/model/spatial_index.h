@@ -11,8 +11,8 @@ class TDrawingObject;
 class TDrawingObjects;
 
 // A snapshot of where the objects of a document lie, for passes that look up many points (the
-// connection of every arc end). It answers exactly like TDrawingObjects::FindNextAt, hit counter
-// included, as long as no object moves, joins or leaves the document while it is in use.
+// connection of every arc end). It answers exactly like TDrawingObjects::FindNextAt as long as no
+// object moves, joins or leaves the document while it is in use.
 //
 // Objects are bucketed by the cells of a uniform grid that their bounding box touches; a cell is
 // a power of two pixels wide, chosen from the typical object size. The cells form a plain array

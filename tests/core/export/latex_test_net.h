@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "support/net_building.h"
 #include "support/globals_fixture.h"
+#include "support/net_building.h"
 #include "support/test_files.h"
 
-#include "common/adjust_zoom.h"
 #include "export/latex_export.h"
 #include "model/drawing_objects.h"
 
@@ -20,18 +19,7 @@
 
 namespace morvane::test {
 
-// Export tests start from the default converter and arrow-tip heads, and leave them so.
-class LaTeXTest : public GlobalsTest
-{
-protected:
-    void SetUp() override
-    {
-        GlobalsTest::SetUp();
-        AdjustZoom() = TAdjustZoom {};
-        TriangleHead() = false;
-    }
-    void TearDown() override { SetUp(); }
-};
+using LaTeXTest = GlobalsTest;
 
 // Named apart from the format tests' AddArc, which returns a shared pointer: one name with two
 // return types in one test program is an ODR violation.

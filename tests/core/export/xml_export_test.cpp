@@ -108,7 +108,9 @@ TEST_F(XmlExportTest, FileBesideTheNetIsReadByXmllint)
     BuildNet();
     // Names from old files may hold anything; the file must stay readable.
     doc.NetName = "A&B \"q\" <x> \x01 \xD0\x9F";
-    const std::string written = SaveXmlBeside(doc, (folder / "demo.vgn").string());
+    const TWriteResult result = SaveXmlBeside(doc, (folder / "demo.vgn").string());
+    ASSERT_TRUE(result) << result.Reason;
+    const std::string written = result.Path;
     ASSERT_EQ(written, (folder / "demo.xml").string());
     std::string lines = TXMLExport(doc, "").GetXMLText();
     for (std::size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 2)
@@ -128,7 +130,9 @@ TEST_F(XmlExportTest, FileBesideTheNetIsReadByXmllint)
 
     // A file that cannot be written leaves nothing behind and says so.
     TXMLExport unwritable(doc, (folder / "missing" / "demo.xml").string());
-    EXPECT_THROW(unwritable.Save(), std::runtime_error);
+    const TWriteResult failed = unwritable.Save();
+    EXPECT_EQ(failed.Status, TWriteStatus::WriteFailed);
+    EXPECT_EQ(failed.Path, unwritable.FileName);
     EXPECT_FALSE(fs::exists(folder / "missing"));
 }
 

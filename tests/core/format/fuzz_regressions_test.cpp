@@ -2,14 +2,12 @@
 // Inputs the fuzzer once broke the reader with. Each must read (to a result or a fatal error),
 // and whatever was read must write, and read back to the same bytes.
 #include "net_test_support.h"
+#include "support/test_files.h"
 
 #include "format/net_reader.h"
 #include "format/net_writer.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace morvane {
 namespace {
@@ -23,11 +21,8 @@ TEST(FuzzRegressions, EveryKeptInputReadsAndWritesBack)
         if (!entry.is_regular_file() || entry.path().filename().string().starts_with("README"))
             continue;
         ++count;
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
         test::TTestNet t;
-        ReadNet(bytes.str(), t.Net, [](const std::string &, std::size_t) {});
+        ReadNet(test::ReadFile(entry.path()), t.Net, [](const std::string &, std::size_t) {});
         const std::string written = WriteNetToString(t.Net);
         test::TTestNet again;
         const TReadResult result = ReadNet(written, again.Net);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "support/net_building.h"
 #include "support/globals_fixture.h"
+#include "support/net_building.h"
 #include "support/recording_canvas.h"
 
 #include "model/drawing_objects.h"
@@ -36,8 +36,7 @@ protected:
 // Drawn from the grid rectangle: a position between grid lines (as while dragged) shows on them.
 TEST_F(DrawingTest, PositionIsAnEllipseFilledOrHollowOnTheGrid)
 {
-    auto p = doc.Add<TPosition>();
-    p->Place(45, 51, "L1");
+    auto p = test::PlaceNode<TPosition>(doc, 45, 51, "L1");
     p->Color = clBlue;
     p->FillColor = clGreen;
     p->Draw();
@@ -55,8 +54,7 @@ TEST_F(DrawingTest, PositionIsAnEllipseFilledOrHollowOnTheGrid)
 
 TEST_F(DrawingTest, TransitionIsAHeadOverABar)
 {
-    auto t = doc.Add<TTransition>();
-    t->Place(104, 40, "Z1"); // 32 wide, 80 high
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1"); // 32 wide, 80 high
     ASSERT_TRUE(t->Outlined());
     t->Draw();
     // The head's tip is half the width below the top, and the bar goes on from it.
@@ -82,6 +80,7 @@ TEST_F(DrawingTest, ArrowHeadsSitOnHorizontalAndVerticalPiecesOnly)
     {
         TPoint from, to;
         std::vector<TPoint> wings; // empty: no head
+        bool arrowed = true;
     };
     const Case cases[] = {
         { { 0, 0 }, { 80, 0 }, { { 70, -2 }, { 70, 2 } } }, // rightwards
@@ -90,11 +89,12 @@ TEST_F(DrawingTest, ArrowHeadsSitOnHorizontalAndVerticalPiecesOnly)
         { { 0, 80 }, { 0, 0 }, { { -2, 10 }, { 2, 10 } } }, // upwards
         { { 8, 8 }, { 8, 8 }, { { 6, 18 }, { 10, 18 } } }, // no length: treated as vertical
         { { 0, 0 }, { 40, 24 }, {} }, // slanted
+        { { 0, 0 }, { 80, 0 }, {}, false }, // no arrow
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(
             testing::Message() << c.from.x << "," << c.from.y << " -> " << c.to.x << "," << c.to.y);
-        auto a = AddArc(c.from.x, c.from.y, c.to.x, c.to.y, true);
+        auto a = AddArc(c.from.x, c.from.y, c.to.x, c.to.y, c.arrowed);
         a->isOutLined(true);
         canvas.calls.clear();
         a->Draw();
@@ -118,67 +118,53 @@ TEST_F(DrawingTest, ArrowHeadsSitOnHorizontalAndVerticalPiecesOnly)
         }
         doc.Remove(a.get());
     }
-
-    auto plain = AddArc(0, 0, 80, 0, false);
-    canvas.calls.clear();
-    plain->Draw();
-    EXPECT_EQ(LinePoints(), (std::vector<TPoint> { { 0, 0 }, { 80, 0 } }));
-    EXPECT_TRUE(canvas.Of(DrawCall::Polygon).empty());
 }
 
-TEST_F(DrawingTest, LabelBaseAboveTheObjectAndIndexLowered)
+TEST_F(DrawingTest, LabelBaseAboveTheObjectIndexLoweredAndAllHiddenAtLabelHide)
 {
     auto &g = Globals();
     g.PositionFont.Name = "Liberation Sans";
     g.TransitionFont.Name = "Liberation Serif";
     g.tFnsize = 12;
     g.tFnIndsize = 6;
-    auto p = doc.Add<TPosition>();
-    p->Place(40, 48, "L12");
-    auto t = doc.Add<TTransition>();
-    t->Place(104, 40, "Z3");
-    p->Draw();
-    t->Draw();
-    auto texts = canvas.Of(DrawCall::Text);
-    ASSERT_EQ(texts.size(), 4u);
-    // Recording metrics: a character is FontSize() wide, a line 1.5 FontSize() high.
-    EXPECT_EQ(texts[0].text, "L");
-    EXPECT_EQ(texts[0].points[0], (TPoint { 40, 48 - 20 }));
-    EXPECT_EQ(texts[0].fontName, "Liberation Sans");
-    EXPECT_EQ(texts[0].fontSize, 10);
-    EXPECT_EQ(texts[0].brushColor, g.ColorTable[0]) << "labels sit on the background colour";
-    EXPECT_EQ(texts[1].text, "12");
-    EXPECT_EQ(texts[1].points[0], (TPoint { 40 + 10 + 8 / 2, 28 + 15 / 3 }));
-    EXPECT_EQ(texts[1].fontSize, 8);
-
-    EXPECT_EQ(texts[2].text, "Z");
-    EXPECT_EQ(texts[2].points[0], (TPoint { 104, 40 - 20 }));
-    EXPECT_EQ(texts[2].fontName, "Liberation Serif");
-    EXPECT_EQ(texts[2].fontSize, 12);
-    EXPECT_EQ(texts[3].text, "3");
-    EXPECT_EQ(texts[3].points[0], (TPoint { 104 + 12 + 6 / 2, 20 + 18 / 3 }));
-    EXPECT_EQ(texts[3].fontSize, 6);
-}
-
-TEST_F(DrawingTest, LabelsVanishWhenTheLabelSizeReachesLabelHide)
-{
-    auto p = doc.Add<TPosition>();
-    p->Place(40, 48, "L1");
-    auto t = doc.Add<TTransition>();
-    t->Place(104, 40, "Z1");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L12");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z3");
     auto a = AddArc(0, 0, 80, 0, true);
     a->SetselfLabel("A1");
-    auto &g = Globals();
+    p->Draw();
+    t->Draw();
+    struct Label
+    {
+        std::string text;
+        TPoint at;
+        std::string font;
+        int size;
+    };
+    // Recording metrics: a character is FontSize() wide, a line 1.5 FontSize() high.
+    const Label expected[] = { { "L", { 40, 48 - 20 }, "Liberation Sans", 10 },
+        { "12", { 40 + 10 + 8 / 2, 28 + 15 / 3 }, "Liberation Sans", 8 },
+        { "Z", { 104, 40 - 20 }, "Liberation Serif", 12 },
+        { "3", { 104 + 12 + 6 / 2, 20 + 18 / 3 }, "Liberation Serif", 6 } };
+    const auto texts = canvas.Of(DrawCall::Text);
+    ASSERT_EQ(texts.size(), 4u);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(texts[i].text, expected[i].text);
+        EXPECT_EQ(texts[i].points[0], expected[i].at) << expected[i].text;
+        EXPECT_EQ(texts[i].fontName, expected[i].font);
+        EXPECT_EQ(texts[i].fontSize, expected[i].size);
+        EXPECT_EQ(texts[i].brushColor, g.ColorTable[0]) << "labels sit on the background colour";
+    }
+
+    // The position label size decides for every class.
+    canvas.calls.clear();
     g.Fnsize = g.LabelHide;
-    g.tFnsize = 20; // the position label size decides for every class
-    for (auto *obj : { static_cast<TDrawingObject *>(p.get()),
-             static_cast<TDrawingObject *>(t.get()), static_cast<TDrawingObject *>(a.get()) }) {
+    g.tFnsize = 20;
+    for (TDrawingObject *obj : std::vector<TDrawingObject *> { p.get(), t.get(), a.get() }) {
         obj->Draw();
         obj->Erase();
     }
     EXPECT_TRUE(canvas.Of(DrawCall::Text).empty());
     EXPECT_FALSE(canvas.calls.empty());
-
     g.Fnsize = g.LabelHide + 1;
     p->Draw();
     EXPECT_EQ(canvas.Of(DrawCall::Text).size(), 2u);
@@ -188,13 +174,11 @@ TEST_F(DrawingTest, LabelsVanishWhenTheLabelSizeReachesLabelHide)
 TEST_F(DrawingTest, ColoursFollowTheMode)
 {
     const auto &ct = Globals().ColorTable;
-    auto p = doc.Add<TPosition>();
-    p->Place(40, 48, "L1");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L1");
     p->Color = RGB(1, 2, 3);
     p->FillColor = RGB(4, 5, 6);
     p->ActiveColor = RGB(7, 8, 9);
-    auto t = doc.Add<TTransition>();
-    t->Place(104, 40, "Z1");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1");
     t->isOutLined(false);
     t->Color = RGB(10, 11, 12);
     t->FillColor = RGB(13, 14, 15);
@@ -253,44 +237,36 @@ TEST_F(DrawingTest, ColoursFollowTheMode)
 TEST_F(DrawingTest, EditedObjectsShowHandlesInBlack)
 {
     const int e = Globals().Esize;
-    auto t = doc.Add<TTransition>();
-    t->Place(104, 40, "Z1");
-    t->Mode = omEdited;
-    t->Draw();
-    auto handles = canvas.Of(DrawCall::Rectangle);
-    ASSERT_EQ(handles.size(), 2u);
-    EXPECT_EQ(
-        handles[0].points, (std::vector<TPoint> { { 120 - e, 56 - e }, { 120 + e, 56 + e } }));
-    EXPECT_EQ(
-        handles[1].points, (std::vector<TPoint> { { 120 - e, 120 - e }, { 120 + e, 120 + e } }));
-    EXPECT_EQ(handles[0].penColor, clBlack);
-
-    canvas.calls.clear();
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1");
     auto a = AddArc(8, 16, 64, 16, false);
-    a->Mode = omEdited;
-    a->Draw();
-    handles = canvas.Of(DrawCall::Rectangle);
-    ASSERT_EQ(handles.size(), 2u);
-    EXPECT_EQ(handles[0].points, (std::vector<TPoint> { { 8 - e, 16 - e }, { 8 + e, 16 + e } }));
-    EXPECT_EQ(handles[1].points, (std::vector<TPoint> { { 64 - e, 16 - e }, { 64 + e, 16 + e } }));
-
-    canvas.calls.clear();
-    auto p = doc.Add<TPosition>();
-    p->Place(40, 48, "L1");
-    p->Mode = omEdited;
-    p->Draw();
-    EXPECT_TRUE(canvas.Of(DrawCall::Rectangle).empty()) << "positions have no handles";
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L1");
+    struct Case
+    {
+        TDrawingObject *obj;
+        std::vector<TPoint> centres; // positions have no handles
+    };
+    for (const Case &c : { Case { t.get(), { { 120, 56 }, { 120, 120 } } },
+             Case { a.get(), { { 8, 16 }, { 64, 16 } } }, Case { p.get(), {} } }) {
+        canvas.calls.clear();
+        c.obj->Mode = omEdited;
+        c.obj->Draw();
+        std::vector<std::vector<TPoint>> handles, expected;
+        for (const TPoint m : c.centres)
+            expected.push_back({ { m.x - e, m.y - e }, { m.x + e, m.y + e } });
+        for (const auto &h : canvas.Of(DrawCall::Rectangle)) {
+            handles.push_back(h.points);
+            EXPECT_EQ(h.penColor, clBlack);
+        }
+        EXPECT_EQ(handles, expected) << c.obj->ClassName();
+    }
 }
 
 TEST_F(DrawingTest, DraggedObjectsAreAnInvertingGhostWithoutLabel)
 {
-    auto p = doc.Add<TPosition>();
-    p->Place(40, 48, "L1");
-    auto t = doc.Add<TTransition>();
-    t->Place(104, 40, "Z1");
+    auto p = test::PlaceNode<TPosition>(doc, 40, 48, "L1");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1");
     auto a = AddArc(0, 0, 80, 0, true);
-    for (TDrawingObject *obj : { static_cast<TDrawingObject *>(p.get()),
-             static_cast<TDrawingObject *>(t.get()), static_cast<TDrawingObject *>(a.get()) }) {
+    for (TDrawingObject *obj : std::vector<TDrawingObject *> { p.get(), t.get(), a.get() }) {
         SCOPED_TRACE(obj->ClassName());
         obj->Mode = omDragged;
         canvas.calls.clear();
@@ -307,8 +283,7 @@ TEST_F(DrawingTest, DraggedObjectsAreAnInvertingGhostWithoutLabel)
 
 TEST_F(DrawingTest, EraseRepaintsLabelHandlesAndSymbolInTheBackground)
 {
-    auto t = doc.Add<TTransition>();
-    t->Place(104, 40, "Z1");
+    auto t = test::PlaceNode<TTransition>(doc, 104, 40, "Z1");
     t->Erase();
     EXPECT_EQ(canvas.Of(DrawCall::Text).size(), 2u);
     EXPECT_EQ(canvas.Of(DrawCall::Rectangle).size(), 2u);

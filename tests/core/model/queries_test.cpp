@@ -39,12 +39,13 @@ TEST_F(QueriesTest, FindingCountsEveryObjectUnderThePoint)
     auto *lower = Node<TPosition>(doc, 0, 0, "L1");
     auto *upper = Node<TPosition>(doc, 16, 16, "L2");
     auto *t = Node<TTransition>(doc, 20, 0, "Z1");
-    EXPECT_EQ(doc.FindAt(24, 24, okPosition, false), upper);
-    EXPECT_EQ(TDrawingObjects::HitCount, 2);
-    EXPECT_EQ(doc.FindAt(24, 24, okAll, true), lower);
-    EXPECT_EQ(TDrawingObjects::HitCount, 1);
-    EXPECT_EQ(doc.FindAt(500, 500, okAll, false), nullptr);
-    EXPECT_EQ(TDrawingObjects::HitCount, 0);
+    std::int32_t hits = -1;
+    EXPECT_EQ(doc.FindAt(24, 24, okPosition, false, &hits), upper);
+    EXPECT_EQ(hits, 2);
+    EXPECT_EQ(doc.FindAt(24, 24, okAll, true, &hits), lower);
+    EXPECT_EQ(hits, 1);
+    EXPECT_EQ(doc.FindAt(500, 500, okAll, false, &hits), nullptr);
+    EXPECT_EQ(hits, 0);
 
     std::size_t start = 1;
     EXPECT_EQ(doc.FindNextAt(24, 24, okAll, start, upper), t);
@@ -62,13 +63,14 @@ TEST_F(QueriesTest, SelectInRectOrdersCornersAndTogglesWhenAdding)
     Node<TPosition>(doc, 300, 300, "L3");
 
     doc.BeginStep();
-    EXPECT_EQ(doc.SelectInRect(100, 100, 0, 0, true), doc.Object(0));
-    EXPECT_EQ(TDrawingObjects::HitCount, 2);
+    const TRectSelection band = doc.SelectInRect(100, 100, 0, 0, true);
+    EXPECT_EQ(band.First, doc.Object(0));
+    EXPECT_EQ(band.Hits, 2);
     EXPECT_EQ(ModesNow(), (Modes { 2, 2, 0 }));
 
     // Adding a band over L2 and L3 drops L2 (without a record) and takes L3.
     doc.BeginStep();
-    EXPECT_EQ(doc.SelectInRect(50, 50, 400, 400, false), doc.Object(2));
+    EXPECT_EQ(doc.SelectInRect(50, 50, 400, 400, false).First, doc.Object(2));
     EXPECT_EQ(ModesNow(), (Modes { 2, 0, 2 }));
     EXPECT_EQ(RecordsOfStep(ukChanged), 1u);
 

@@ -1,95 +1,51 @@
 // SPDX-License-Identifier: MIT
-#include "options/real_options.h"
+#include "support/globals_fixture.h"
 
 #include "options/display_globals.h"
-#include "support/globals_fixture.h"
+#include "options/real_options.h"
 
 namespace morvane {
 namespace {
 
 using OptionsTest = test::GlobalsTest;
 
-TEST_F(OptionsTest, SetDefaultsDerivesEveryGlobalFromTheGridStep)
+// Every scaled global at grid steps (x, y) of (8, 8), (16, 24) and (3, 5); scaled values truncate
+// toward zero.
+TEST_F(OptionsTest, ScaledGlobalsFollowTheGridStep)
 {
+    struct Row
+    {
+        const char *name;
+        std::int32_t TDisplayGlobals::*field;
+        std::int32_t at[3];
+    };
+    using G = TDisplayGlobals;
+    const Row rows[] = { { "xPageSize", &G::xPageSize, { 1680, 3360, 630 } },
+        { "XPsize", &G::XPsize, { 32, 64, 12 } }, { "XTsize", &G::XTsize, { 32, 64, 12 } },
+        { "hAsize", &G::hAsize, { 10, 20, 3 } }, { "Fnsize", &G::Fnsize, { 12, 20, 3 } },
+        { "FnIndsize", &G::FnIndsize, { 8, 16, 3 } }, { "tFnsize", &G::tFnsize, { 10, 20, 3 } },
+        { "tFnIndsize", &G::tFnIndsize, { 9, 18, 3 } }, { "xDist", &G::xDist, { 40, 80, 15 } },
+        { "yPageSize", &G::yPageSize, { 2376, 7128, 1485 } },
+        { "YPsize", &G::YPsize, { 32, 96, 20 } }, { "YTsize", &G::YTsize, { 80, 240, 50 } },
+        { "Lsize", &G::Lsize, { 20, 60, 12 } }, { "wAsize", &G::wAsize, { 2, 6, 1 } },
+        { "yDist", &G::yDist, { 16, 48, 10 } }, { "bDist", &G::bDist, { 56, 168, 35 } },
+        { "Esize", &G::Esize, { 4, 4, 4 } } };
     auto &g = Globals();
     g.xGrid = 3; // stale values must be overwritten, not scaled from
     g.XPsize = 1;
     TRealOptions o;
     o.SetDefaults();
-    EXPECT_EQ(g.xGrid, 8);
-    EXPECT_EQ(g.xPageSize, 1680);
-    EXPECT_EQ(g.yPageSize, 2376);
-    EXPECT_EQ(g.XPsize, 32);
-    EXPECT_EQ(g.YTsize, 80);
-    EXPECT_EQ(g.Lsize, 20);
-    EXPECT_EQ(g.hAsize, 10);
-    EXPECT_EQ(g.wAsize, 2);
-    EXPECT_EQ(g.xDist, 40);
-    EXPECT_EQ(g.yDist, 16);
-    EXPECT_EQ(g.bDist, 56);
-    EXPECT_EQ(o.oVersion(), "0.8 Research");
-}
-
-TEST_F(OptionsTest, ZoomFrom8To16RescalesGlobalsAndResetsScaledOptions)
-{
-    auto &g = Globals();
-    TRealOptions o;
-    o.SetDefaults();
-    o.SetoFnsize(12); // as if the options dialog had set it
-    EXPECT_EQ(g.Fnsize, 12);
-    o.SetotFnIndsize(9);
-
-    g.xGrid = g.yGrid = 16; // the net window writes the globals first
-    o.ChangeXGrid(16);
-    o.ChangeYGrid(16);
-    EXPECT_EQ(g.XPsize, 64);
-    EXPECT_EQ(g.YPsize, 64);
-    EXPECT_EQ(g.YTsize, 160);
-    EXPECT_EQ(g.Lsize, 40);
-    EXPECT_EQ(g.Fnsize, 20);
-    EXPECT_EQ(o.oFnsize(), 10);
-    EXPECT_EQ(g.hAsize, 20);
-    EXPECT_EQ(g.wAsize, 4);
-    EXPECT_EQ(g.xPageSize, 210 * 16);
-    EXPECT_EQ(g.bDist, 112);
-    // The transition index size keeps its own value and is only rescaled.
-    EXPECT_EQ(o.otFnIndsize(), 9);
-    EXPECT_EQ(g.tFnIndsize, 18);
-    // Esize is in pixels and does not follow the zoom.
-    EXPECT_EQ(g.Esize, 4);
-}
-
-TEST_F(OptionsTest, ChangeGridToTheSameStepKeepsCustomisedOptions)
-{
-    TRealOptions o;
-    o.SetDefaults();
-    o.SetoFnsize(12);
-    o.ChangeXGrid(8);
-    EXPECT_EQ(o.oFnsize(), 12);
-    EXPECT_EQ(Globals().Fnsize, 12);
-}
-
-TEST_F(OptionsTest, ScaledGlobalsTruncateTowardZero)
-{
-    TRealOptions o;
-    o.SetDefaults();
-    Globals().xGrid = 3;
-    o.ChangeXGrid(3);
-    EXPECT_EQ(Globals().hAsize, 3);  // 10 * 3 / 8
-    EXPECT_EQ(Globals().Fnsize, 3);  // 10 * 3 / 8
-    EXPECT_EQ(Globals().FnIndsize, 3); // 8 * 3 / 8
-}
-
-TEST_F(OptionsTest, ColorTableInitialValues)
-{
-    const auto &ct = Globals().ColorTable;
-    ASSERT_EQ(ct.size(), 25u);
-    EXPECT_EQ(ct[0], 0xFF000005u);
-    EXPECT_EQ(ct[2], 0x00808080u);
-    EXPECT_EQ(ct[7], 0x000000FFu);
-    EXPECT_EQ(ct[9], 0x00008000u);
-    EXPECT_EQ(ct[17], 0x02FF8080u);
-    EXPECT_EQ(ct[19], 0x00FF0000u);
+    o.SetoFnsize(12); // customised: kept while the step stays, reset by a zoom
+    o.SetotFnIndsize(9); // customised: kept through zooms
+    const std::int32_t steps[3][2] = { { 8, 8 }, { 16, 24 }, { 3, 5 } };
+    for (int i = 0; i < 3; ++i) {
+        g.xGrid = steps[i][0]; // the net window writes the globals first
+        g.yGrid = steps[i][1];
+        o.ChangeXGrid(steps[i][0]);
+        o.ChangeYGrid(steps[i][1]);
+        for (const Row &r : rows)
+            EXPECT_EQ(g.*r.field, r.at[i]) << r.name << " at step " << i;
+    }
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include "routing/path_finder.h"
 
-#include <gmock/gmock.h>
+#include <array>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <random>
@@ -18,8 +18,6 @@ void PrintTo(const TCellPoint &p, std::ostream *os)
 }
 
 namespace {
-
-using ::testing::ElementsAre;
 
 // A grid drawn as text: '.' free, '#' node, '-' '|' '/' horizontal, vertical and slanted arc
 // pieces, 'S' the start, 'T' the target on a free cell, 't' the target on a vertical arc.
@@ -87,155 +85,67 @@ void ExpectCrossesArcsOnly(const TPathFinder &finder)
     }
 }
 
-TEST(PathFinder, AdjacentEndsAndStraightCorridor)
+// Whether a route is found, after how many relaxation passes, its points from the target to the
+// start, and the codes of some cells afterwards.
+TEST(PathFinder, HandMadeScenes)
 {
-    TScene across({ "....", ".ST.", "...." });
-    ASSERT_TRUE(across.Route());
-    EXPECT_EQ(across.Finder.PathLength(), 1);
-    EXPECT_THAT(across.Finder.Path().Points(), ElementsAre(P(2, 1), P(2, 1), P(1, 1), P(1, 1)));
+    struct Case
+    {
+        const char *what;
+        std::vector<std::string> rows;
+        bool found;
+        std::int32_t pass;
+        std::vector<TCellPoint> path;
+        std::vector<std::array<std::int32_t, 3>> codes = {}; // x, y, code
+    };
+    const std::vector<std::string> crossing { "..S...", "......", "------", "......", "....T." };
+    const Case cases[] = {
+        { "adjacent", { "....", ".ST.", "...." }, true, 0, { P(2, 1), P(2, 1), P(1, 1), P(1, 1) } },
+        { "below", { "...", ".T.", ".S.", "..." }, true, 0,
+            { P(1, 1), P(1, 1), P(1, 2), P(1, 2) } },
+        // The tracers meet on the leg and commit there, which leaves cells inside the leg but no
+        // corner.
+        { "corridor", { "########", "#S....T#", "########" }, true, 0,
+            { P(6, 1), P(6, 1), P(5, 1), P(3, 1), P(1, 1) } },
+        { "a target on a vertical arc is entered from the side",
+            { "....|...", "....|...", ".S..t...", "....|...", "....|..." }, true, 0,
+            { P(4, 2), P(4, 2), P(3, 2), P(1, 2), P(1, 2) }, { { 4, 2, 0 } } },
+        { "a horizontal arc is crossed only after relaxing", crossing, true, 1,
+            { P(4, 4), P(4, 4), P(2, 4), P(2, 0) },
+            { { 0, 2, 5 }, { 1, 2, 5 }, { 2, 2, 5 }, { 3, 2, 5 }, { 4, 2, 5 }, { 5, 2, 5 } } },
+        // Wave labels alone lead from the target left along the relaxed arc below the start; the
+        // route must cross arcs instead, here the vertical one right of the start.
+        { "crossing instead of following", { "--|-.", ".S.|.", ".--T." }, true, 1,
+            { P(3, 2), P(3, 2), P(3, 1), P(1, 1), P(1, 1) } },
+        // The vertical arc is met from both sides while the walled-in target cannot be reached.
+        { "met from both sides",
+            { "S.......", "...|....", "...|....", "........", "..###...", "..#T#...", "..###..." },
+            false, 2, {}, { { 3, 1, 9 }, { 3, 2, 9 } } },
+        // The only way in runs along the arc: it may be crossed, never followed.
+        { "never followed", { "###S###", "------T", "#######" }, false, 2, {},
+            { { 3, 1, 5 }, { 4, 1, 2 } } },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TScene scene(c.rows);
+        ASSERT_EQ(scene.Route(), c.found);
+        EXPECT_EQ(scene.Finder.Pass(), c.pass);
+        if (c.found) {
+            EXPECT_EQ(scene.Finder.Path().Points(), c.path);
+            ExpectCrossesArcsOnly(scene.Finder);
+        }
+        for (const auto &[x, y, code] : c.codes)
+            EXPECT_EQ(scene.Finder.Code(x, y), code) << x << "," << y;
+    }
 
-    TScene below({ "...", ".T.", ".S.", "..." });
-    ASSERT_TRUE(below.Route());
-    EXPECT_THAT(below.Finder.Path().Points(), ElementsAre(P(1, 1), P(1, 1), P(1, 2), P(1, 2)));
-
-    // The tracers meet on the leg and commit there, which leaves cells inside the leg but no
-    // corner.
-    TScene corridor({ "########", "#S....T#", "########" });
-    ASSERT_TRUE(corridor.Route());
-    EXPECT_EQ(corridor.Finder.PathLength(), 5);
-    EXPECT_THAT(
-        corridor.Finder.Path().Points(), ElementsAre(P(6, 1), P(6, 1), P(5, 1), P(3, 1), P(1, 1)));
-}
-
-TEST(PathFinder, TargetOnVerticalArcIsEnteredFromTheSide)
-{
-    TScene scene({ "....|...", "....|...", ".S..t...", "....|...", "....|..." });
-    ASSERT_TRUE(scene.Route());
-    EXPECT_EQ(scene.Finder.Pass(), 0);
-    EXPECT_EQ(scene.Finder.Code(4, 2), 0);
-    EXPECT_EQ(scene.Finder.PathLength(), 3);
-    EXPECT_EQ(scene.Finder.Path().Points().front(), P(4, 2));
-    EXPECT_EQ(scene.Finder.Path().Points().back(), P(1, 2));
-}
-
-TEST(PathFinder, CrossesAHorizontalArcOnlyAfterRelaxing)
-{
-    const std::vector<std::string> rows { "..S...", "......", "------", "......", "....T." };
-    TScene scene(rows);
-    ASSERT_TRUE(scene.Route());
-    EXPECT_EQ(scene.Finder.Pass(), 1);
-    for (std::int32_t x = 0; x < 6; ++x)
-        EXPECT_EQ(scene.Finder.Code(x, 2), 5) << x;
-    ExpectCrossesArcsOnly(scene.Finder);
-
-    // Wave labels alone lead from the target left along the relaxed arc below the start; the
-    // route must cross arcs instead, here the vertical one right of the start.
-    TScene along({ "--|-.", ".S.|.", ".--T." });
-    ASSERT_TRUE(along.Route());
-    EXPECT_EQ(along.Finder.Pass(), 1);
-    ExpectCrossesArcsOnly(along.Finder);
-    EXPECT_THAT(
-        along.Finder.Path().Points(), ElementsAre(P(3, 2), P(3, 2), P(3, 1), P(1, 1), P(1, 1)));
-
-    // Without a relaxation pass the same grid has no route, and the last route stays.
-    TScene capped(rows);
+    // Without a relaxation pass the crossing has no route, and the last route stays.
+    TScene capped(crossing);
     capped.Finder.SetMaxPasses(0);
     ASSERT_TRUE(capped.Finder.FindPath(0, 0, 1, 0));
     const TNode before = capped.Finder.Path();
     EXPECT_FALSE(capped.Route());
     EXPECT_EQ(capped.Finder.Pass(), 1);
     EXPECT_EQ(capped.Finder.Path(), before);
-}
-
-TEST(PathFinder, ArcsThatCannotBeCrossedAtRightAnglesStayClosed)
-{
-    // The vertical arc is met from both sides while the walled-in target cannot be reached.
-    TScene twoSided(
-        { "S.......", "...|....", "...|....", "........", "..###...", "..#T#...", "..###..." });
-    EXPECT_FALSE(twoSided.Route());
-    EXPECT_EQ(twoSided.Finder.Pass(), 2);
-    EXPECT_EQ(twoSided.Finder.Code(3, 1), 9);
-    EXPECT_EQ(twoSided.Finder.Code(3, 2), 9);
-
-    // The only way in runs along the arc: it may be crossed, never followed.
-    TScene along({ "###S###", "------T", "#######" });
-    EXPECT_FALSE(along.Route());
-    EXPECT_EQ(along.Finder.Pass(), 2);
-    EXPECT_EQ(along.Finder.Code(3, 1), 5);
-    EXPECT_EQ(along.Finder.Code(4, 1), 2);
-}
-
-TEST(PathFinder, EndsOnNodesOffTheGridOrOnOneCellGiveNoRoute)
-{
-    TScene scene({ "S.#", "..T", "#.." });
-    ASSERT_TRUE(scene.Route());
-    const TNode route = scene.Finder.Path();
-    const auto fails = [&](std::int32_t sx, std::int32_t sy, std::int32_t tx, std::int32_t ty) {
-        return !scene.Finder.FindPath(sx, sy, tx, ty) && scene.Finder.Path() == route
-            && scene.Finder.Dist(1, 1) == 0;
-    };
-    EXPECT_TRUE(fails(0, 2, 2, 1));
-    EXPECT_TRUE(fails(0, 0, 2, 0));
-    EXPECT_TRUE(fails(-1, 0, 2, 1));
-    EXPECT_TRUE(fails(0, 0, 2, 3));
-    EXPECT_TRUE(fails(1, 1, 1, 1));
-}
-
-TEST(PathFinder, FillRectOrdersClipsAndKeepsTheFirstCode)
-{
-    TPathFinder ordered(6, 5);
-    TPathFinder reversed(6, 5);
-    ordered.FillRect(1, 1, 4, 3, 2);
-    reversed.FillRect(4, 3, 1, 1, 2);
-    reversed.FillRect(-7, 2, 100, 2, 3);
-    reversed.FillRect(8, 8, 9, 9, 1);
-    for (std::int32_t y = 0; y < 5; ++y) {
-        for (std::int32_t x = 0; x < 6; ++x) {
-            const std::uint8_t expected = ordered.Code(x, y) != 0 ? 2 : y == 2 ? 3 : 0;
-            EXPECT_EQ(reversed.Code(x, y), expected) << x << "," << y;
-        }
-    }
-
-    // Clearing after small fills and after a fill of the whole page leaves nothing behind.
-    reversed.Clear();
-    ordered.FillRect(-1, -1, 6, 5, 4);
-    ordered.Clear();
-    for (std::int32_t y = 0; y < 5; ++y) {
-        for (std::int32_t x = 0; x < 6; ++x) {
-            EXPECT_EQ(reversed.Code(x, y), 0);
-            EXPECT_EQ(ordered.Code(x, y), 0);
-        }
-    }
-}
-
-TEST(PathFinder, RowAndColumnQueries)
-{
-    // Row 0: codes 0 2 3 0 1 2 0; row 1: arcs up to the left edge.
-    TScene scene({ ".-|.#-.", "-|-...." });
-    TPathFinder &f = scene.Finder;
-    EXPECT_EQ(f.ScanToFree(0, 1, 0), 0);
-    EXPECT_EQ(f.ScanToFree(1, 1, 0), 3);
-    EXPECT_EQ(f.ScanToFree(5, -1, 0), 5);
-    EXPECT_EQ(f.ScanToFree(5, 1, 0), 6);
-    EXPECT_EQ(f.ScanToFree(2, -1, 1), 2);
-    EXPECT_EQ(f.ScanToFree(9, -1, 0), 9);
-
-    // Row 0: codes 0 0 0 0 1 0 0; row 1: 0 0 0 2 0 3 0.
-    TPathFinder g(7, 2);
-    g.FillRect(4, 0, 4, 0, 1);
-    g.FillRect(3, 1, 3, 1, 2);
-    g.FillRect(5, 1, 5, 1, 3);
-    EXPECT_EQ(g.FreeRunEnd(2, 0, 0, 6, true), 3);
-    EXPECT_EQ(g.FreeRunEnd(6, 0, 0, 2, true), 5);
-    EXPECT_EQ(g.FreeRunEnd(0, 2, 1, 6, false), 6);
-    EXPECT_EQ(g.FreeRunEnd(2, 0, 1, 6, true), 2);
-    EXPECT_EQ(g.FreeRunEnd(4, 0, 0, 4, true), 4);
-    EXPECT_EQ(g.FreeRunEnd(3, 0, 0, 3, true), 3);
-    EXPECT_EQ(g.FreeRunEnd(1, 0, 5, 4, true), 1);
-
-    EXPECT_TRUE(g.IsColumnBlocked(4, 1, 0));
-    EXPECT_FALSE(g.IsColumnBlocked(2, -5, 5));
-    EXPECT_FALSE(g.IsColumnBlocked(-1, 0, 1));
 }
 
 // Grids of random nodes and arc pieces, routed by the path finder and by the plain transcription

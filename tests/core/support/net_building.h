@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/drawing_objects.h"
+
 #include <cstdint>
 #include <memory>
-
-#include "model/drawing_objects.h"
+#include <string>
 
 namespace morvane::test {
 
 // An arc piece from (x1, y1) to (x2, y2), linked to nothing yet.
 inline std::shared_ptr<TArc> AddPiece(TDrawingObjects &doc, std::int32_t x1, std::int32_t y1,
-                                      std::int32_t x2, std::int32_t y2, bool arrowed = false)
+    std::int32_t x2, std::int32_t y2, bool arrowed = false)
 {
     auto arc = doc.Add<TArc>();
     arc->SetLeft(x1);
@@ -20,6 +21,16 @@ inline std::shared_ptr<TArc> AddPiece(TDrawingObjects &doc, std::int32_t x1, std
     arc->UpdateExtent();
     arc->Arrowed = arrowed;
     return arc;
+}
+
+// A node of class T placed with its top left corner at (x, y).
+template <class T>
+std::shared_ptr<T> PlaceNode(
+    TDrawingObjects &doc, std::int32_t x, std::int32_t y, const std::string &label = "")
+{
+    auto node = doc.Add<T>();
+    node->Place(x, y, label);
+    return node;
 }
 
 } // namespace morvane::test

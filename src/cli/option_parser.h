@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace morvane::cli {
+
+// The limits every sub-command applies to the same kind of value.
+inline constexpr std::int32_t kMaxMargin = 100000; // pixels
+inline constexpr std::int32_t kMinFactor = 1; // --mul, --div
+inline constexpr std::int32_t kMaxFactor = 99;
+
+// A bad command line. main() prints its text above the command's synopsis and exits 64.
+struct TUsageError : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+// The one command-line parser of the sub-commands. Options are declared by name ("o" for -o,
+// "scale" for --scale; a value may follow as the next argument or after "="), then Parse reads
+// the arguments; everything else is positional, including negative numbers such as page
+// coordinates. Every reading method throws TUsageError for a bad value.
+class TOptionParser
+{
+public:
+    explicit TOptionParser(std::string command);
+    ~TOptionParser();
+    TOptionParser(const TOptionParser &) = delete;
+    TOptionParser &operator=(const TOptionParser &) = delete;
+
+    TOptionParser &Flag(const std::string &name);
+    TOptionParser &Value(const std::string &name);
+
+    void Parse(const std::vector<std::string> &args);
+
+    bool Has(const std::string &name) const;
+    std::string Text(const std::string &name, const std::string &fallback = {}) const;
+    std::int32_t Int(
+        const std::string &name, std::int32_t fallback, std::int32_t low, std::int32_t high) const;
+    // Pixels per grid step, within the zoom limits.
+    std::int32_t Scale(std::int32_t fallback) const;
+    // --margins L,T,R,B: four whole numbers from 0 to kMaxMargin.
+    std::array<std::int32_t, 4> Margins() const;
+
+    // The positional arguments, which must number from `least` to `most`.
+    const std::vector<std::string> &Positional(
+        std::size_t least, std::size_t most, const std::string &what) const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m;
+    std::vector<std::string> m_positional;
+};
+
+// A whole number, or TUsageError naming `what`.
+std::int32_t WholeNumber(
+    const std::string &text, const std::string &what, std::int32_t low, std::int32_t high);
+
+} // namespace morvane::cli
