@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Undo and redo of one step that touched 10,000 objects.
-#include <benchmark/benchmark.h>
-
-#include <memory>
-
 #include "model/drawing_objects.h"
 #include "options/display_globals.h"
+
+#include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -19,9 +18,15 @@ std::unique_ptr<TDrawingObjects> MakeNet(int count)
     for (int i = 0; i < count; ++i) {
         const int x = (i % 100) * 48, y = (i / 100) * 48;
         switch (i % 3) {
-        case 0: doc->Add<TPosition>()->Place(x, y, "L" + std::to_string(i)); break;
-        case 1: doc->Add<TTransition>()->Place(x, y, "Z" + std::to_string(i)); break;
-        default: doc->Add<TArc>()->Place(x, y, ""); break;
+        case 0:
+            doc->Add<TPosition>()->Place(x, y, "L" + std::to_string(i));
+            break;
+        case 1:
+            doc->Add<TTransition>()->Place(x, y, "Z" + std::to_string(i));
+            break;
+        default:
+            doc->Add<TArc>()->Place(x, y, "");
+            break;
         }
     }
     return doc;

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "net_io.h"
 
-#include <iostream>
-
 #include "format/post_read.h"
 
+#include <iostream>
 #include <ostream>
 
 namespace morvane::cli {

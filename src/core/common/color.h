@@ -13,12 +13,30 @@ constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
     return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }
-constexpr std::uint8_t GetRValue(TColor c) { return std::uint8_t(c & 0xFF); }
-constexpr std::uint8_t GetGValue(TColor c) { return std::uint8_t((c >> 8) & 0xFF); }
-constexpr std::uint8_t GetBValue(TColor c) { return std::uint8_t((c >> 16) & 0xFF); }
-constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
-constexpr bool IsPaletteRelative(TColor c) { return (c & 0xFF000000u) == 0x02000000u; }
-constexpr TColor SystemColor(std::uint8_t index) { return 0xFF000000u | index; }
+constexpr std::uint8_t GetRValue(TColor c)
+{
+    return std::uint8_t(c & 0xFF);
+}
+constexpr std::uint8_t GetGValue(TColor c)
+{
+    return std::uint8_t((c >> 8) & 0xFF);
+}
+constexpr std::uint8_t GetBValue(TColor c)
+{
+    return std::uint8_t((c >> 16) & 0xFF);
+}
+constexpr bool IsSystemColor(TColor c)
+{
+    return (c & 0xFF000000u) == 0xFF000000u;
+}
+constexpr bool IsPaletteRelative(TColor c)
+{
+    return (c & 0xFF000000u) == 0x02000000u;
+}
+constexpr TColor SystemColor(std::uint8_t index)
+{
+    return 0xFF000000u | index;
+}
 
 constexpr TColor clBlack = 0x00000000;
 constexpr TColor clWhite = 0x00FFFFFF;

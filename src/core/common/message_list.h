@@ -22,7 +22,7 @@ class TMessageList
 public:
     void Add(std::string text, std::weak_ptr<TDrawingObject> object = {})
     {
-        Lines.push_back({std::move(text), std::move(object)});
+        Lines.push_back({ std::move(text), std::move(object) });
     }
     void Clear() { Lines.clear(); }
     std::size_t Count() const { return Lines.size(); }

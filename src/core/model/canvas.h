@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/color.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "common/color.h"
 
 namespace morvane {
 
@@ -24,7 +24,8 @@ enum class TPenMode { Copy, NotXor };
 using TBrushPattern = std::array<std::uint8_t, 8>;
 
 // The drawing surface objects paint themselves on. The state (pen, brush, font, origin) lives
-// here; the primitives are implemented by each surface: a QImage in the editor, a recorder in tests.
+// here; the primitives are implemented by each surface: a QImage in the editor, a recorder in
+// tests.
 class Canvas
 {
 public:
@@ -78,11 +79,11 @@ public:
     TPoint Origin() const { return m_origin; }
     TPoint PenPos() const { return m_penPos; }
 
-    void MoveTo(int x, int y) { m_penPos = {x, y}; }
+    void MoveTo(int x, int y) { m_penPos = { x, y }; }
     void LineTo(int x, int y)
     {
-        DoLine(m_penPos, {x, y});
-        m_penPos = {x, y};
+        DoLine(m_penPos, { x, y });
+        m_penPos = { x, y };
     }
 
     // Primitives, in net pixels (the origin is applied by the surface).
@@ -110,7 +111,7 @@ protected:
     TColor m_brushColor = clWhite;
     bool m_hasPattern = false;
     bool m_brushClear = false;
-    TBrushPattern m_pattern{};
+    TBrushPattern m_pattern {};
     TColor m_patternFg = clBlack;
     std::string m_fontName = "Liberation Sans";
     int m_fontSize = 8;

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "model/drawing_objects.h"
 
-#include <algorithm>
-#include <unordered_set>
-
 #include "common/count_object.h"
 #include "model/undo.h"
 #include "options/display_globals.h"
 #include "routing/path_finder.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 namespace morvane {
 
 TDrawingObjects::TDrawingObjects(TDocumentHost *host, TMessageList *messages, Canvas *canvas)
-    : m_host(host), m_messages(messages), m_canvas(canvas), m_xBaseUnit(Globals().xGrid),
-      m_yBaseUnit(Globals().yGrid)
+    : m_host(host)
+    , m_messages(messages)
+    , m_canvas(canvas)
+    , m_xBaseUnit(Globals().xGrid)
+    , m_yBaseUnit(Globals().yGrid)
 {
     if (m_xBaseUnit < 1)
         m_xBaseUnit = 1;
@@ -77,7 +80,6 @@ void TDrawingObjects::AddToKindList(TDrawingObject *obj)
         break;
     }
 }
-
 
 void TDrawingObjects::RemoveFromKindList(TDrawingObject *obj)
 {

@@ -10,8 +10,8 @@ void TDrawingObjects::BuildRouteGrid()
 {
     if (!PathFinder) {
         const auto &g = Globals();
-        PathFinder = std::make_unique<TPathFinder>(g.xPageSize / m_xBaseUnit,
-                                                   g.yPageSize / m_yBaseUnit);
+        PathFinder
+            = std::make_unique<TPathFinder>(g.xPageSize / m_xBaseUnit, g.yPageSize / m_yBaseUnit);
         PathFinder->SetMaxPasses(TPathFinder::DefaultMaxPasses);
     }
     PathFinder->Clear();
@@ -21,8 +21,8 @@ void TDrawingObjects::BuildRouteGrid()
         const std::int32_t l = obj->Left() / m_xBaseUnit, r = obj->Right() / m_xBaseUnit;
         const std::int32_t t = obj->Top() / m_yBaseUnit, b = obj->Bottom() / m_yBaseUnit;
         if (obj->Kind() == okArc) {
-            const std::uint8_t code = std::uint8_t(4 - (obj->Width() == 0 ? 1 : 0)
-                                                   - (obj->Height() == 0 ? 2 : 0));
+            const std::uint8_t code
+                = std::uint8_t(4 - (obj->Width() == 0 ? 1 : 0) - (obj->Height() == 0 ? 2 : 0));
             PathFinder->FillRect(l, t, r, b, code);
         } else {
             PathFinder->FillRect(l, WrapSub(t, labelBand), r, b, 1);

@@ -13,9 +13,12 @@ TUndoRedo::TUndoRedo(TMessageList *messages, Canvas *canvas)
 }
 
 TUndoObject::TUndoObject(std::uint8_t kind, std::int32_t step,
-                         std::shared_ptr<TDrawingObject> target,
-                         std::shared_ptr<TDrawingObject> saved, TUndoRedo *store)
-    : Kind(kind), Step(step), Target(std::move(target)), Saved(std::move(saved)), m_store(store)
+    std::shared_ptr<TDrawingObject> target, std::shared_ptr<TDrawingObject> saved, TUndoRedo *store)
+    : Kind(kind)
+    , Step(step)
+    , Target(std::move(target))
+    , Saved(std::move(saved))
+    , m_store(store)
 {
 }
 
@@ -36,8 +39,8 @@ void TDrawingObjects::CreateUndo(bool enabled)
     m_undoStore->UndoEnabled = enabled;
 }
 
-std::unique_ptr<TUndoObject> TDrawingObjects::MakeRecord(std::uint8_t kind, TDrawingObject *target,
-                                                         std::int32_t step)
+std::unique_ptr<TUndoObject> TDrawingObjects::MakeRecord(
+    std::uint8_t kind, TDrawingObject *target, std::int32_t step)
 {
     std::shared_ptr<TDrawingObject> held = target->shared_from_this();
     std::shared_ptr<TDrawingObject> saved;
@@ -48,8 +51,8 @@ std::unique_ptr<TUndoObject> TDrawingObjects::MakeRecord(std::uint8_t kind, TDra
     } else {
         saved = held;
     }
-    return std::make_unique<TUndoObject>(kind, step, std::move(held), std::move(saved),
-                                         m_undoStore.get());
+    return std::make_unique<TUndoObject>(
+        kind, step, std::move(held), std::move(saved), m_undoStore.get());
 }
 
 void TDrawingObjects::Record(TDrawingObject *obj, std::uint8_t kind)

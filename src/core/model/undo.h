@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/drawing_objects.h"
+
 #include <cstdint>
 #include <memory>
-
-#include "model/drawing_objects.h"
 
 namespace morvane {
 
@@ -24,7 +24,7 @@ public:
 struct TUndoObject
 {
     TUndoObject(std::uint8_t kind, std::int32_t step, std::shared_ptr<TDrawingObject> target,
-                std::shared_ptr<TDrawingObject> saved, TUndoRedo *store);
+        std::shared_ptr<TDrawingObject> saved, TUndoRedo *store);
     ~TUndoObject();
     TUndoObject(const TUndoObject &) = delete;
     TUndoObject &operator=(const TUndoObject &) = delete;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/color.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "common/color.h"
 
 namespace morvane {
 
@@ -55,8 +55,8 @@ struct TDisplayGlobals
     std::int32_t bDist = 56;
 
     std::array<TColor, kColorTableSize> ColorTable = DefaultColorTable();
-    TFontSpec PositionFont{"Liberation Sans", 8};
-    TFontSpec TransitionFont{"Liberation Sans", 8};
+    TFontSpec PositionFont { "Liberation Sans", 8 };
+    TFontSpec TransitionFont { "Liberation Sans", 8 };
 
     static std::array<TColor, kColorTableSize> DefaultColorTable();
 };

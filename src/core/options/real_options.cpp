@@ -72,10 +72,22 @@ void TRealOptions::ChangeYGrid(std::int32_t step)
     SetoLsize(20);
 }
 
-void TRealOptions::SetozMin(std::int32_t v) { Globals().zMin = m_ozMin = v; }
-void TRealOptions::SetozMax(std::int32_t v) { Globals().zMax = m_ozMax = v; }
-void TRealOptions::SetoGridHide(std::int32_t v) { Globals().GridHide = m_oGridHide = v; }
-void TRealOptions::SetoLabelHide(std::int32_t v) { Globals().LabelHide = m_oLabelHide = v; }
+void TRealOptions::SetozMin(std::int32_t v)
+{
+    Globals().zMin = m_ozMin = v;
+}
+void TRealOptions::SetozMax(std::int32_t v)
+{
+    Globals().zMax = m_ozMax = v;
+}
+void TRealOptions::SetoGridHide(std::int32_t v)
+{
+    Globals().GridHide = m_oGridHide = v;
+}
+void TRealOptions::SetoLabelHide(std::int32_t v)
+{
+    Globals().LabelHide = m_oLabelHide = v;
+}
 void TRealOptions::SetoxPageSize(std::int32_t v)
 {
     m_oxPageSize = v;
@@ -86,13 +98,34 @@ void TRealOptions::SetoyPageSize(std::int32_t v)
     m_oyPageSize = v;
     Globals().yPageSize = v * m_oyGrid;
 }
-void TRealOptions::SetoxGrid(std::int32_t v) { Globals().xGrid = m_oxGrid = v; }
-void TRealOptions::SetoyGrid(std::int32_t v) { Globals().yGrid = m_oyGrid = v; }
-void TRealOptions::SetoSnapToGrid(bool v) { Globals().SnapToGrid = m_oSnapToGrid = v; }
-void TRealOptions::SetoShowGrid(bool v) { Globals().ShowGrid = m_oShowGrid = v; }
-void TRealOptions::SetoOutlinedA(bool v) { Globals().OutlinedA = m_oOutlinedA = v; }
-void TRealOptions::SetoOutlinedP(bool v) { Globals().OutlinedP = m_oOutlinedP = v; }
-void TRealOptions::SetoOutlinedT(bool v) { Globals().OutlinedT = m_oOutlinedT = v; }
+void TRealOptions::SetoxGrid(std::int32_t v)
+{
+    Globals().xGrid = m_oxGrid = v;
+}
+void TRealOptions::SetoyGrid(std::int32_t v)
+{
+    Globals().yGrid = m_oyGrid = v;
+}
+void TRealOptions::SetoSnapToGrid(bool v)
+{
+    Globals().SnapToGrid = m_oSnapToGrid = v;
+}
+void TRealOptions::SetoShowGrid(bool v)
+{
+    Globals().ShowGrid = m_oShowGrid = v;
+}
+void TRealOptions::SetoOutlinedA(bool v)
+{
+    Globals().OutlinedA = m_oOutlinedA = v;
+}
+void TRealOptions::SetoOutlinedP(bool v)
+{
+    Globals().OutlinedP = m_oOutlinedP = v;
+}
+void TRealOptions::SetoOutlinedT(bool v)
+{
+    Globals().OutlinedT = m_oOutlinedT = v;
+}
 void TRealOptions::SetoXPsize(std::int32_t v)
 {
     m_oXPsize = v;
@@ -118,7 +151,10 @@ void TRealOptions::SetoLsize(std::int32_t v)
     m_oLsize = v;
     Globals().Lsize = v * m_oyGrid / 8;
 }
-void TRealOptions::SetoEsize(std::int32_t v) { Globals().Esize = m_oEsize = v; }
+void TRealOptions::SetoEsize(std::int32_t v)
+{
+    Globals().Esize = m_oEsize = v;
+}
 void TRealOptions::SetohAsize(std::int32_t v)
 {
     m_ohAsize = v;
