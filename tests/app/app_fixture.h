@@ -72,6 +72,18 @@ protected:
         QApplication::processEvents();
         QApplication::processEvents();
     }
+    // A new net window with a client area of 600 x 400 pixels.
+    TNet *NewSizedNet()
+    {
+        Trigger("miNew");
+        TNet *net = gn->ActiveNet();
+        QWidget *sub = net->parentWidget();
+        sub->showNormal();
+        sub->resize(sub->width() + 600 - net->viewport()->width(),
+            sub->height() + 400 - net->viewport()->height());
+        Settle();
+        return net;
+    }
 
     // Answers the next modal window that appears with `answer`, which must close it.
     static void AnswerModal(std::function<void(QWidget *)> answer)

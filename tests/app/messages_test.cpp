@@ -29,8 +29,7 @@ protected:
 
 TEST_F(MessagesTest, CheckListsTheProblemsAndADoubleClickFindsTheObject)
 {
-    Trigger("miNew");
-    TNet *net = gn->ActiveNet();
+    TNet *net = NewSizedNet();
     AddPosition(net->Net(), 40, 40, "L1");
     auto far = AddPosition(net->Net(), 1200, 1600, "L2");
     Trigger("miCheckTopology");
@@ -60,8 +59,7 @@ TEST_F(MessagesTest, CheckListsTheProblemsAndADoubleClickFindsTheObject)
 
 TEST_F(MessagesTest, LinesOfDeletedObjectsAndReadingWarningsRunTheCheckAgain)
 {
-    Trigger("miNew");
-    TNet *net = gn->ActiveNet();
+    TNet *net = NewSizedNet();
     auto l1 = AddPosition(net->Net(), 40, 40, "L1");
     Trigger("miCheckTopology");
     ASSERT_EQ(Lines().size(), 1);
@@ -84,12 +82,10 @@ TEST_F(MessagesTest, LinesOfDeletedObjectsAndReadingWarningsRunTheCheckAgain)
 
 TEST_F(MessagesTest, ALineLeadsToItsOwnWindowAndClosingAnyWindowClearsTheList)
 {
-    Trigger("miNew");
-    TNet *first = gn->ActiveNet();
+    TNet *first = NewSizedNet();
     auto l1 = AddPosition(first->Net(), 40, 40, "L1");
     Trigger("miCheckTopology");
-    Trigger("miNew");
-    TNet *second = gn->ActiveNet();
+    TNet *second = NewSizedNet();
     ASSERT_NE(second, first);
 
     DoubleClick(0);

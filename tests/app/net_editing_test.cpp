@@ -24,13 +24,7 @@ protected:
     // A new net window with a client area of 600 x 400 pixels, in the given mode.
     TNet *NewNet(std::uint16_t mode = mdEdit)
     {
-        Trigger("miNew");
-        net = gn->ActiveNet();
-        QWidget *sub = net->parentWidget();
-        sub->showNormal();
-        sub->resize(sub->width() + 600 - net->viewport()->width(),
-            sub->height() + 400 - net->viewport()->height());
-        Settle();
+        net = NewSizedNet();
         gn->SetMode(mode);
         return net;
     }
@@ -72,10 +66,30 @@ protected:
         net->TransitionCounter().Value = tr;
         return s;
     }
-    std::vector<Piece> Pieces() const
+    std::vector<Piece> Pieces() const { return PiecesOf(net->Net()); }
+    std::vector<int> Modes() const
+    {
+        std::vector<int> modes;
+        for (const auto &o : net->Net().Objects())
+            modes.push_back(o->Mode);
+        return modes;
+    }
+    static QPoint At(const TDrawingObject &o) { return { o.Left(), o.Top() }; }
+    QPoint Pointer() const { return View()->mapFromGlobal(QCursor::pos()); }
+    void PointTo(QPoint client) const { QCursor::setPos(View()->mapToGlobal(client)); }
+    // Whether the window shows anything a fresh paint of the same state would not.
+    bool Leftover() const
+    {
+        View()->repaint();
+        const QImage shown = net->Backing().copy();
+        net->Redraw();
+        net->PaintPage();
+        return shown != net->Backing();
+    }
+    static std::vector<Piece> PiecesOf(const TDrawingObjects &doc)
     {
         std::vector<Piece> out;
-        for (auto *a : net->Net().Arcs())
+        for (auto *a : doc.Arcs())
             out.emplace_back(a->Left(), a->Top(), a->Right(), a->Bottom());
         return out;
     }
@@ -91,14 +105,11 @@ TEST_F(NetEditingTest, PlacingSnapsToTheGridAndNumbersLabelsOnFromTheFile)
     gn->SetMode(mdPlaceTransition);
     Click({ 200, 40 });
     ASSERT_EQ(net->Net().Positions().size(), 2u);
-    const TPosition &l1 = *net->Net().Positions()[0];
-    EXPECT_EQ(l1.Left(), 16);
-    EXPECT_EQ(l1.Top(), 8);
-    EXPECT_EQ(l1.selfLabel(), "L1");
+    const TPosition &l1 = *net->Net().Positions()[0], &l2 = *net->Net().Positions()[1];
+    EXPECT_EQ(At(l1), QPoint(16, 8));
     EXPECT_EQ(l1.Capacity, -1);
-    EXPECT_EQ(net->Net().Positions()[1]->selfLabel(), "L2");
-    // Half a step rounds down.
-    EXPECT_EQ(net->Net().Positions()[1]->Left(), 96);
+    EXPECT_EQ(l1.selfLabel() + l2.selfLabel(), "L1L2");
+    EXPECT_EQ(l2.Left(), 96); // half a step rounds down
     ASSERT_EQ(net->Net().Transitions().size(), 1u);
     EXPECT_EQ(net->Net().Transitions()[0]->selfLabel(), "Z1");
 
@@ -110,8 +121,7 @@ TEST_F(NetEditingTest, PlacingSnapsToTheGridAndNumbersLabelsOnFromTheFile)
     Globals().SnapToGrid = false;
     gn->SetMode(mdPlacePosition);
     Click({ 12, 11 });
-    EXPECT_EQ(net->Net().Positions().back()->Left(), 12);
-    EXPECT_EQ(net->Net().Positions().back()->Top(), 11);
+    EXPECT_EQ(At(*net->Net().Positions().back()), QPoint(12, 11));
     Globals().SnapToGrid = true;
 
     // An arc piece whose ends snap to one point is no piece.
@@ -138,13 +148,14 @@ TEST_F(NetEditingTest, ClickShiftClickAltClickAndRectanglesSelect)
     TDrawingObjects &doc = net->Net();
     auto a = AddPosition(doc, 40, 40, "A");
     auto b = AddPosition(doc, 56, 40, "B"); // overlaps A from x 56 to 72
-    auto c = AddPosition(doc, 200, 40, "C");
-    auto d = AddPosition(doc, 300, 200, "D");
+    AddPosition(doc, 200, 40, "C");
+    AddPosition(doc, 300, 200, "D");
 
+    const int n = omNormal, s = omSelected;
     Click({ 80, 50 });
     EXPECT_EQ(net->State().EditState, esSingle);
     EXPECT_EQ(net->Selected(), b.get());
-    EXPECT_EQ(b->Mode, omSelected);
+    EXPECT_EQ(Modes(), (std::vector { n, s, n, n }));
     Click({ 60, 50 });
     EXPECT_EQ(net->Selected(), b.get());
     Click({ 500, 350 });
@@ -152,46 +163,29 @@ TEST_F(NetEditingTest, ClickShiftClickAltClickAndRectanglesSelect)
     // Alt picks the lowest object under the pointer, without it the topmost.
     Click({ 60, 50 }, Qt::AltModifier);
     EXPECT_EQ(net->Selected(), a.get());
-    EXPECT_EQ(a->Mode, omSelected);
-    EXPECT_EQ(b->Mode, omNormal);
+    EXPECT_EQ(Modes(), (std::vector { s, n, n, n }));
 
     Click({ 210, 50 }, Qt::ShiftModifier);
     EXPECT_EQ(net->State().EditState, esGroup);
     EXPECT_TRUE(net->State().GroupSelection);
-    EXPECT_EQ(a->Mode, omSelected);
-    EXPECT_EQ(c->Mode, omSelected);
+    EXPECT_EQ(Modes(), (std::vector { s, n, s, n }));
     Click({ 210, 50 }, Qt::ShiftModifier);
-    EXPECT_EQ(c->Mode, omNormal);
-    EXPECT_EQ(a->Mode, omSelected);
+    EXPECT_EQ(Modes(), (std::vector { s, n, n, n }));
     EXPECT_EQ(net->State().EditState, esNone);
 
     Click({ 500, 350 });
     EXPECT_EQ(net->State().EditState, esNone);
     EXPECT_EQ(net->Selected(), nullptr);
-    for (auto *o : { a.get(), b.get(), c.get(), d.get() })
-        EXPECT_EQ(o->Mode, omNormal);
+    EXPECT_EQ(Modes(), (std::vector { n, n, n, n }));
 
     // A rectangle selects what it touches and drops the rest; with Shift it toggles.
     Click({ 310, 210 });
     Drag({ 30, 30 }, { 210, 60 });
     EXPECT_EQ(net->State().EditState, esGroup);
-    EXPECT_EQ(a->Mode, omSelected);
-    EXPECT_EQ(b->Mode, omSelected);
-    EXPECT_EQ(c->Mode, omSelected);
-    EXPECT_EQ(d->Mode, omNormal);
+    EXPECT_EQ(Modes(), (std::vector { s, s, s, n }));
     Drag({ 190, 30 }, { 350, 250 }, Qt::ShiftModifier);
-    EXPECT_EQ(c->Mode, omNormal);
-    EXPECT_EQ(d->Mode, omSelected);
-    EXPECT_EQ(a->Mode, omSelected);
-
-    // Nothing of the rubber band is left on the picture.
-    const QImage before = net->Backing().copy();
-    net->Redraw();
-    net->PaintPage();
-    for (int x = 240; x < 290; ++x)
-        EXPECT_EQ(before.pixel(x, 30), net->Backing().pixel(x, 30)) << x;
-    for (int y = 100; y < 190; ++y)
-        EXPECT_EQ(before.pixel(350, y), net->Backing().pixel(350, y)) << y;
+    EXPECT_EQ(Modes(), (std::vector { s, s, n, s }));
+    EXPECT_FALSE(Leftover()) << "rubber band";
 }
 
 TEST_F(NetEditingTest, DraggingMovesTheSelectionAndSettlesItOnTheGrid)
@@ -208,23 +202,28 @@ TEST_F(NetEditingTest, DraggingMovesTheSelectionAndSettlesItOnTheGrid)
     Move({ 63, 55 });
     EXPECT_EQ(p->Left(), 53);
     Release({ 63, 55 });
-    EXPECT_EQ(p->Left(), 48);
-    EXPECT_EQ(p->Top(), 40);
+    EXPECT_EQ(At(*p), QPoint(48, 40));
     EXPECT_EQ(p->Mode, omSelected);
     EXPECT_EQ(net->State().EditState, esSingle);
+
+    // A second press that arrives as a double click starts a drag all the same.
+    QMouseEvent again(QEvent::MouseButtonDblClick, QPointF(56, 50),
+        View()->mapToGlobal(QPointF(56, 50)), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(View(), &again);
+    Move({ 72, 50 });
+    Release({ 72, 50 });
+    EXPECT_EQ(p->Left(), 64);
 
     Drag({ 30, 30 }, { 200, 100 });
     ASSERT_EQ(net->State().EditState, esGroup);
     Drag({ 130, 50 }, { 130, 66 });
-    EXPECT_EQ(p->Top(), 56);
-    EXPECT_EQ(q->Top(), 56);
+    EXPECT_EQ(std::make_pair(p->Top(), q->Top()), std::make_pair(56, 56));
     EXPECT_EQ(net->State().EditState, esGroup);
     EXPECT_EQ(q->Mode, omSelected);
 
     // The drag is one step.
     net->Net().Undo();
-    EXPECT_EQ(p->Top(), 40);
-    EXPECT_EQ(q->Top(), 40);
+    EXPECT_EQ(std::make_pair(p->Top(), q->Top()), std::make_pair(40, 40));
 }
 
 TEST_F(NetEditingTest, DragEditMovesTheJointOfTwoSegmentsTogether)
@@ -241,12 +240,10 @@ TEST_F(NetEditingTest, DragEditMovesTheJointOfTwoSegmentsTogether)
         Move({ 130, 205 });
         Move({ 136, 208 });
         Release({ 136, 208 });
-        EXPECT_EQ(std::make_pair(a1->Right(), a1->Bottom()), std::make_pair(136, 208));
-        if (mode == mdDragEdit)
-            EXPECT_EQ(std::make_pair(a2->Left(), a2->Top()), std::make_pair(136, 208));
-        else
-            EXPECT_EQ(std::make_pair(a2->Left(), a2->Top()), std::make_pair(120, 200));
-        EXPECT_EQ(a2->Bottom(), 280);
+        EXPECT_EQ(Pieces(),
+            (std::vector<Piece> { { 40, 200, 136, 208 },
+                mode == mdDragEdit ? Piece { 136, 208, 120, 280 }
+                                   : Piece { 120, 200, 120, 280 } }));
         Trigger("miClose");
     }
 }
@@ -294,10 +291,14 @@ TEST_F(NetEditingTest, RoutedArcLeavesAndEntersItsNodesThroughStubs)
 {
     NewNet(mdArcWizard);
     TDrawingObjects &doc = net->Net();
-    AddPosition(doc, 80, 80, "L1");
-    auto z = AddTransition(doc, 200, 160, "Z1");
-    z->SetRight(208);
-    z->SetWidth(8);
+    auto build = [&doc](std::int32_t transitionTop) { // a transition 8 pixels wide
+        doc.Clear();
+        AddPosition(doc, 80, 80, "L1");
+        auto z = AddTransition(doc, 200, transitionTop, "Z1");
+        z->SetRight(208);
+        z->SetWidth(8);
+    };
+    build(160);
     // The start marker shows over a node, at the side the arc would leave by.
     Move({ 104, 96 }, Qt::NoButton);
     EXPECT_TRUE(net->State().MarkerShown);
@@ -313,26 +314,18 @@ TEST_F(NetEditingTest, RoutedArcLeavesAndEntersItsNodesThroughStubs)
     EXPECT_FALSE(doc.Arcs().front()->Arrowed);
 
     // On one row the two stubs meet and become one piece.
-    Trigger("miClose");
-    NewNet(mdArcWizard);
-    AddPosition(net->Net(), 80, 80, "L1");
-    auto z2 = AddTransition(net->Net(), 200, 64, "Z1");
-    z2->SetRight(208);
-    z2->SetWidth(8);
+    build(64);
     Drag({ 104, 96 }, { 202, 96 });
     EXPECT_EQ(Pieces(), (std::vector<Piece> { { 112, 96, 204, 96 } }));
 
     // On an empty page the snapped points are joined directly; one cell gives nothing.
-    net->Net().Clear();
+    doc.Clear();
     Drag({ 298, 298 }, { 299, 297 });
-    EXPECT_TRUE(net->Net().Arcs().empty());
+    EXPECT_TRUE(doc.Arcs().empty());
     Drag({ 13, 11 }, { 61, 45 });
-    const auto pieces = Pieces();
-    ASSERT_FALSE(pieces.empty());
-    EXPECT_EQ(std::get<0>(pieces.front()), 16);
-    EXPECT_EQ(std::get<1>(pieces.front()), 8);
-    EXPECT_EQ(std::get<2>(pieces.back()), 64);
-    EXPECT_EQ(std::get<3>(pieces.back()), 48);
+    ASSERT_FALSE(doc.Arcs().empty());
+    EXPECT_EQ(At(*doc.Arcs().front()), QPoint(16, 8));
+    EXPECT_EQ(QPoint(doc.Arcs().back()->Right(), doc.Arcs().back()->Bottom()), QPoint(64, 48));
 }
 
 TEST_F(NetEditingTest, TheWindowRoutesTheVeryPiecesOfTheCoreCommand)
@@ -353,40 +346,15 @@ TEST_F(NetEditingTest, TheWindowRoutesTheVeryPiecesOfTheCoreCommand)
         Drag(e[0], e[1]);
         EXPECT_TRUE(AutoRouteArc(core.Net, e[0].x(), e[0].y(), e[1].x(), e[1].y()).Made());
     }
-    std::vector<Piece> expected;
-    for (auto *a : core.Net.Arcs())
-        expected.emplace_back(a->Left(), a->Top(), a->Right(), a->Bottom());
-    EXPECT_EQ(Pieces(), expected);
+    EXPECT_EQ(Pieces(), PiecesOf(core.Net));
     EXPECT_EQ(gn->StatusPanel(3), "");
     // A press and release in one cell of empty page route nothing, and the status bar says so.
     Drag({ 402, 298 }, { 404, 299 });
     EXPECT_EQ(gn->StatusPanel(3), "No route");
 }
 
-TEST_F(NetEditingTest, ASecondPressReportedAsADoubleClickStartsADrag)
-{
-    NewNet();
-    auto p = AddPosition(net->Net(), 40, 40, "L1");
-    Click({ 50, 50 });
-    ASSERT_EQ(net->State().EditState, esSingle);
-    QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(50, 50),
-        View()->mapToGlobal(QPointF(50, 50)), Qt::LeftButton, Qt::LeftButton, {});
-    QApplication::sendEvent(View(), &press);
-    Move({ 66, 50 });
-    Release({ 66, 50 });
-    EXPECT_EQ(p->Left(), 56);
-}
-
 TEST_F(NetEditingTest, NothingDrawnOverTheNetStaysBehindWhenAnInteractionEnds)
 {
-    // What the window shows equals a fresh paint of the same state.
-    auto leftover = [&] {
-        View()->repaint();
-        const QImage shown = net->Backing().copy();
-        net->Redraw();
-        net->PaintPage();
-        return shown != net->Backing();
-    };
     NewNet();
     auto z = AddTransition(net->Net(), 200, 80, "Z1");
     AddPosition(net->Net(), 80, 240, "L1");
@@ -395,23 +363,12 @@ TEST_F(NetEditingTest, NothingDrawnOverTheNetStaysBehindWhenAnInteractionEnds)
     ASSERT_EQ(net->State().EditState, esSingle);
     Drag(handle, handle + QPoint(0, 24));
     Click({ 500, 350 });
-    EXPECT_FALSE(leftover()) << "handles of a height drag";
+    EXPECT_FALSE(Leftover()) << "handles of a height drag";
 
     gn->SetMode(mdArcWizard);
     Drag({ 104, 256 }, { z->Left() + 2, z->Top() + 8 });
     Move({ 500, 350 }, Qt::NoButton);
-    EXPECT_FALSE(leftover()) << "route marker over the new arrow head";
-}
-
-TEST_F(NetEditingTest, AKeyReleaseWhosePressWentElsewhereDoesNothing)
-{
-    NewNet();
-    auto p = AddPosition(net->Net(), 40, 40, "L1");
-    Press({ 50, 50 }, {}, Qt::RightButton);
-    QTest::keyRelease(net, Qt::Key_Space);
-    EXPECT_EQ(net->Selected(), nullptr);
-    Release({ 50, 50 }, {}, Qt::RightButton);
-    EXPECT_EQ(net->Selected(), p.get());
+    EXPECT_FALSE(Leftover()) << "route marker over the new arrow head";
 }
 
 TEST_F(NetEditingTest, InfoKeyDescribesTheObjectUnderThePointer)
@@ -429,7 +386,7 @@ TEST_F(NetEditingTest, InfoKeyDescribesTheObjectUnderThePointer)
     const QString header = "Transitions=1\nPositions=3\nArcs=3\nComponents=7\n";
     auto infoAt = [&](QPoint client) {
         QString text;
-        QCursor::setPos(View()->mapToGlobal(client));
+        PointTo(client);
         AnswerModal([&](QWidget *box) {
             text = static_cast<QMessageBox *>(box)->text();
             box->close();
@@ -455,8 +412,12 @@ TEST_F(NetEditingTest, RightButtonAndKeysSelectOpenPropertiesAndDropTheRedoList)
     net->Net().Undo();
     ASSERT_TRUE(net->Net().CanRedo());
 
-    // Over an object the right button only makes it the current object.
-    QTest::mouseClick(View(), Qt::RightButton, {}, { 50, 50 });
+    // Over an object the right button only makes it the current object; a key release whose
+    // press went elsewhere does nothing.
+    Press({ 50, 50 }, {}, Qt::RightButton);
+    QTest::keyRelease(net, Qt::Key_Space);
+    EXPECT_EQ(net->Selected(), nullptr);
+    Release({ 50, 50 }, {}, Qt::RightButton);
     EXPECT_FALSE(net->Net().CanRedo());
     EXPECT_EQ(net->Selected(), p.get());
     EXPECT_EQ(p->Mode, omNormal);
@@ -467,18 +428,18 @@ TEST_F(NetEditingTest, RightButtonAndKeysSelectOpenPropertiesAndDropTheRedoList)
         opened = true;
         static_cast<QDialog *>(dialog)->reject();
     });
-    QCursor::setPos(View()->mapToGlobal(QPoint(300, 300)));
+    PointTo({ 300, 300 });
     QTest::keyPress(net, Qt::Key_Space);
     QTest::keyRelease(net, Qt::Key_Space);
     EXPECT_TRUE(opened);
     EXPECT_FALSE(net->State().Buttons & Qt::LeftButton);
 
     // Arrows move the pointer by grid steps, four with Ctrl.
-    QCursor::setPos(View()->mapToGlobal(QPoint(96, 96)));
+    PointTo({ 96, 96 });
     QTest::keyClick(net, Qt::Key_Right);
-    EXPECT_EQ(View()->mapFromGlobal(QCursor::pos()), QPoint(104, 96));
+    EXPECT_EQ(Pointer(), QPoint(104, 96));
     QTest::keyClick(net, Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(View()->mapFromGlobal(QCursor::pos()), QPoint(104, 128));
+    EXPECT_EQ(Pointer(), QPoint(104, 128));
 
     // Insert is a held left button: here it places a position at the pointer.
     QTest::keyPress(net, Qt::Key_Insert);
@@ -497,18 +458,18 @@ TEST_F(NetEditingTest, AltKeysScrollKeypadKeysZoomAndEdgeKeysMoveThePointer)
     const int hMax = net->horizontalScrollBar()->maximum();
     const int vMax = net->verticalScrollBar()->maximum();
     ASSERT_GT(hMax, 0);
-    QTest::keyClick(net, Qt::Key_End, Qt::AltModifier);
-    EXPECT_EQ(net->HorzPosition(), hMax);
-    QTest::keyClick(net, Qt::Key_PageDown, Qt::AltModifier);
-    EXPECT_EQ(net->VertPosition(), vMax);
-    QTest::keyClick(net, Qt::Key_Home, Qt::AltModifier);
-    QTest::keyClick(net, Qt::Key_PageUp, Qt::AltModifier);
-    EXPECT_EQ(net->HorzPosition(), 0);
-    EXPECT_EQ(net->VertPosition(), 0);
-    QTest::keyClick(net, Qt::Key_Right, Qt::AltModifier);
-    EXPECT_EQ(net->HorzPosition(), 8);
-    QTest::keyClick(net, Qt::Key_Down, Qt::AltModifier | Qt::ControlModifier);
-    EXPECT_EQ(net->VertPosition(), 32);
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int h, v;
+    } scrolls[] = { { Qt::Key_End, {}, hMax, 0 }, { Qt::Key_PageDown, {}, hMax, vMax },
+        { Qt::Key_Home, {}, 0, vMax }, { Qt::Key_PageUp, {}, 0, 0 }, { Qt::Key_Right, {}, 8, 0 },
+        { Qt::Key_Down, Qt::ControlModifier, 8, 32 } };
+    for (const auto &k : scrolls) {
+        QTest::keyClick(net, k.key, Qt::AltModifier | k.mods);
+        EXPECT_EQ(QPoint(net->HorzPosition(), net->VertPosition()), QPoint(k.h, k.v)) << k.key;
+    }
 
     // The keypad keys zoom by one pixel per grid step.
     QTest::keyClick(net, Qt::Key_Plus, Qt::KeypadModifier);
@@ -519,11 +480,11 @@ TEST_F(NetEditingTest, AltKeysScrollKeypadKeysZoomAndEdgeKeysMoveThePointer)
     EXPECT_EQ(net->Net().xBaseUnit(), 8);
 
     // Home and End take the pointer to the client area's edges on its grid row.
-    QCursor::setPos(View()->mapToGlobal(QPoint(203, 99)));
+    PointTo({ 203, 99 });
     QTest::keyClick(net, Qt::Key_Home);
-    EXPECT_EQ(View()->mapFromGlobal(QCursor::pos()), QPoint(0, 96));
+    EXPECT_EQ(Pointer(), QPoint(0, 96));
     QTest::keyClick(net, Qt::Key_End);
-    EXPECT_EQ(View()->mapFromGlobal(QCursor::pos()).x(), View()->width() - 1);
+    EXPECT_EQ(Pointer().x(), View()->width() - 1);
 }
 
 TEST_F(NetEditingTest, DragRestingNearTheEdgeScrollsByGridStepsUntilReleased)
@@ -534,10 +495,11 @@ TEST_F(NetEditingTest, DragRestingNearTheEdgeScrollsByGridStepsUntilReleased)
     ASSERT_EQ(net->State().EditState, esSingle);
     Press({ 560, 190 });
     Move({ 580, 190 });
-    QCursor::setPos(View()->mapToGlobal(QPoint(590, 190)));
+    PointTo({ 590, 190 });
     Move({ 590, 190 });
     EXPECT_TRUE(net->Interval().isActive());
-    QTest::qWait(40);
+    for (int tick = 0; tick < 3; ++tick)
+        QMetaObject::invokeMethod(&net->Interval(), "timeout");
     const int scrolled = net->HorzPosition();
     EXPECT_GT(scrolled, 8);
     EXPECT_EQ(scrolled % 8, 0);
@@ -545,12 +507,9 @@ TEST_F(NetEditingTest, DragRestingNearTheEdgeScrollsByGridStepsUntilReleased)
 
     Move({ 300, 190 });
     Move({ 302, 190 });
-    EXPECT_FALSE(net->Interval().isActive());
+    EXPECT_FALSE(net->Interval().isActive()) << "no more scrolling away from the edge";
     // The object stays under the pointer.
     EXPECT_EQ(p->Left(), 544 + 302 - 560 + net->HorzPosition());
-    const int rested = net->HorzPosition();
-    QTest::qWait(20);
-    EXPECT_EQ(net->HorzPosition(), rested);
     Release({ 300, 190 });
     EXPECT_EQ(net->State().EditState, esSingle);
 }

@@ -12,33 +12,17 @@ namespace {
 class ViewTest : public AppTest
 {
 protected:
-    TNet *NewNet()
-    {
-        Trigger("miNew");
-        TNet *net = gn->ActiveNet();
-        // A client area of 600 x 400 pixels.
-        QWidget *sub = net->parentWidget();
-        sub->showNormal();
-        sub->resize(sub->width() + 600 - net->viewport()->width(),
-            sub->height() + 400 - net->viewport()->height());
-        Settle();
-        return net;
-    }
     static QImage Painted(TNet *net)
     {
         net->Redraw();
         net->PaintPage();
         return net->Backing();
     }
-    static QColor Table(TNet *net, int index)
-    {
-        return net->Surface().ToQColor(Globals().ColorTable[std::size_t(index)]);
-    }
 };
 
 TEST_F(ViewTest, ZoomStaysWithinItsLimitsAndRescalesFromTheGrid)
 {
-    TNet *net = NewNet();
+    TNet *net = NewSizedNet();
     auto p = AddPosition(net->Net(), 40, 24, "L1");
     Trigger("miZoomIn");
     EXPECT_EQ(Globals().xGrid, 9);
@@ -74,7 +58,7 @@ TEST_F(ViewTest, ZoomStaysWithinItsLimitsAndRescalesFromTheGrid)
 
 TEST_F(ViewTest, BestFitShrinksToTheClientAndScrollsToTheNet)
 {
-    TNet *net = NewNet();
+    TNet *net = NewSizedNet();
     ASSERT_EQ(net->viewport()->width(), 600);
     AddTransition(net->Net(), 160, 800, "Z1");
     AddTransition(net->Net(), 960 - 32, 840, "Z2");
@@ -95,8 +79,9 @@ TEST_F(ViewTest, BestFitShrinksToTheClientAndScrollsToTheNet)
 
 TEST_F(ViewTest, GridIsTiledAtFourAndEightDottedAboveTheHideLimitAndAbsentBelow)
 {
-    TNet *net = NewNet();
-    const QColor grid = Table(net, 2), background = Table(net, 0);
+    TNet *net = NewSizedNet();
+    const QColor grid = net->Surface().ToQColor(Globals().ColorTable[2]);
+    const QColor background = net->Surface().ToQColor(Globals().ColorTable[0]);
     struct Case
     {
         int scale;
@@ -120,7 +105,7 @@ TEST_F(ViewTest, GridIsTiledAtFourAndEightDottedAboveTheHideLimitAndAbsentBelow)
 
 TEST_F(ViewTest, DrawingLandsAtTheScrolledClientPositionAndThePageEdgeShows)
 {
-    TNet *net = NewNet();
+    TNet *net = NewSizedNet();
     AddPosition(net->Net(), 240, 160, "L1");
     auto darkest = [&](const QImage &image, QRect r) {
         int best = 255 * 3;
@@ -152,7 +137,7 @@ TEST_F(ViewTest, DrawingLandsAtTheScrolledClientPositionAndThePageEdgeShows)
 
 TEST_F(ViewTest, WheelScrollsByGridSteps)
 {
-    TNet *net = NewNet();
+    TNet *net = NewSizedNet();
     net->SetVertPosition(400);
     auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
         QWheelEvent e(QPointF(50, 50), net->viewport()->mapToGlobal(QPointF(50, 50)), {},

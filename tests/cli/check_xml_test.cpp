@@ -7,34 +7,21 @@
 #include "format/net_writer.h"
 #include "options/display_globals.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
+using test::RunCli;
 using test::chains::Node;
 using test::chains::Segment;
-
-using test::RunCli;
 
 class CheckXmlCliTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ResetGlobals();
-        char pattern[] = "/tmp/morvane-cli-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
+    void SetUp() override { ResetGlobals(); }
     std::string Save(TDrawingObjects &net, const char *name)
     {
         const std::string path = (folder / name).string();
@@ -42,7 +29,8 @@ protected:
         return path;
     }
 
-    fs::path folder;
+    test::TempDir dir;
+    const fs::path folder = dir.Path();
 };
 
 TEST_F(CheckXmlCliTest, CheckPrintsTheTopologyAndFailsOnErrorsOnly)
@@ -98,8 +86,7 @@ TEST_F(CheckXmlCliTest, XmlGoesToStandardOutputOrWholeIntoTheOutputFile)
     const test::CliRun written = RunCli({ "xml", path, "-o", out.string() });
     EXPECT_EQ(written.Exit, 0);
     EXPECT_EQ(written.Out, "");
-    std::ifstream file(out, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), expected);
+    EXPECT_EQ(test::ReadFile(out), expected);
 
     // Nothing is left behind when the input is bad or the output cannot be written.
     const fs::path none = folder / "none.xml";

@@ -3,12 +3,7 @@
 
 #include "format/byte_writer.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -19,23 +14,15 @@ const fs::path kSample
 
 using morvane::test::ReadFile;
 using morvane::test::WriteFile;
-
 using TRun = morvane::test::CliRun;
 
 class CliFormat : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        Dir = fs::temp_directory_path() / ("morvane-cli-format-" + std::to_string(::getpid()));
-        fs::remove_all(Dir);
-        fs::create_directories(Dir);
-    }
-    void TearDown() override { fs::remove_all(Dir); }
-
     TRun Run(const std::vector<std::string> &args) { return morvane::test::RunCli(args); }
 
-    fs::path Dir;
+    morvane::test::TempDir TempDir;
+    const fs::path Dir = TempDir.Path();
 };
 
 const char *const kSampleInfo = "Name: Simple\n"

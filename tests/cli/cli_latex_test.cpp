@@ -5,8 +5,6 @@
 #include "format/net_writer.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace morvane {
 namespace {
@@ -92,8 +90,8 @@ TEST_F(CliLaTeXTest, SettingsReachTheDocumentAsTheExportDialogPassesThem)
 TEST_F(CliLaTeXTest, LaTeXAndRenderReadTheSameExtentOfAnOffGridNet)
 {
     TDrawingObjects doc(nullptr, nullptr, nullptr);
-    test::AddNode<TPosition>(doc, 43, 85, "L1");
-    test::AddNode<TPosition>(doc, 200, 200, "L2");
+    test::PlaceNode<TPosition>(doc, 43, 85, "L1");
+    test::PlaceNode<TPosition>(doc, 200, 200, "L2");
     ASSERT_TRUE(SaveNetFile(net.string(), doc));
     for (const char *scale : { "8", "16" }) {
         SCOPED_TRACE(scale);

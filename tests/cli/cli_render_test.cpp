@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli_run.h"
 #include "support/globals_fixture.h"
+#include "support/net_building.h"
 
 #include "format/net_writer.h"
 #include "model/drawing_objects.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace morvane {
 namespace {
@@ -36,36 +30,19 @@ std::string Output(const std::string &command)
 class CliRenderTest : public test::GlobalsTest
 {
 protected:
-    fs::path dir;
-    fs::path net;
+    test::TempDir temp;
+    const fs::path dir = temp.Path();
+    const fs::path net = dir / "net.vgn";
     std::string err;
 
     // A position with its label and an arrowed arc below it: 96 x 60 pixels at scale 8.
     void SetUp() override
     {
         test::GlobalsTest::SetUp();
-        for (int i = 0;; ++i) {
-            dir = fs::temp_directory_path()
-                / ("morvane-render-" + std::to_string(::getpid()) + "-" + std::to_string(i));
-            if (fs::create_directory(dir))
-                break;
-        }
-        net = dir / "net.vgn";
         TDrawingObjects doc(nullptr, nullptr, nullptr);
-        doc.Add<TPosition>()->Place(40, 64, "L1");
-        auto a = doc.Add<TArc>();
-        a->SetLeft(40);
-        a->SetTop(104);
-        a->SetRight(136);
-        a->SetBottom(104);
-        a->UpdateExtent();
-        a->Arrowed = true;
+        test::PlaceNode<TPosition>(doc, 40, 64, "L1");
+        test::AddPiece(doc, 40, 104, 136, 104, true);
         ASSERT_TRUE(SaveNetFile(net.string(), doc));
-    }
-    void TearDown() override
-    {
-        fs::remove_all(dir);
-        test::GlobalsTest::TearDown();
     }
 
     int Run(std::vector<std::string> args)

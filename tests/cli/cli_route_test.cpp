@@ -8,7 +8,6 @@
 #include "routing/auto_route.h"
 #include "routing/path_finder.h"
 
-#include <gtest/gtest.h>
 #include <sstream>
 
 namespace morvane {

@@ -26,8 +26,7 @@ protected:
     {
         test::GlobalsTest::SetUp();
         options.SetDefaults();
-        auto p = doc.Add<TPosition>();
-        p->Place(40, 64, "L1");
+        test::PlaceNode<TPosition>(doc, 40, 64, "L1");
         arc = test::AddArc(doc, 40, 104, 136, 104, false);
         arc->Color = clBlue;
     }
@@ -38,8 +37,7 @@ TEST_F(NetPictureTest, PictureHoldsTheExtentPlusMarginsAndOnePixel)
     // An extent of 96 x 48.
     doc.Clear();
     Globals().Lsize = 16;
-    auto p = doc.Add<TPosition>();
-    p->Place(40, 64, "L1");
+    test::PlaceNode<TPosition>(doc, 40, 64, "L1");
     test::AddArc(doc, 40, 96, 136, 96, false)->Color = clBlue;
     TPictureSettings s;
     TNetPicture picture = MakeNetPicture(doc, options, s, test::WhitePalette());
@@ -113,15 +111,11 @@ public:
 // Bands cut through labels, ellipses, dotted and slanted lines and arrow heads alike.
 TEST_F(NetPictureTest, BandsGiveTheSamePixelsAsTheWholePicture)
 {
-    auto t = doc.Add<TTransition>();
-    t->Place(96, 16, "Z12");
-    t->isOutLined(false);
+    test::PlaceNode<TTransition>(doc, 96, 16, "Z12")->isOutLined(false);
     test::AddArc(doc, 72, 80, 104, 40, true)->Mode = omWizard;
     test::AddArc(doc, 16, 120, 16, 72, true)->isOutLined(true);
     doc.Object(0)->Mode = omSelected; // keeps the brush it finds
-    auto wizard = doc.Add<TPosition>();
-    wizard->Place(16, 136, "L9");
-    wizard->Mode = omWizard;
+    test::PlaceNode<TPosition>(doc, 16, 136, "L9")->Mode = omWizard;
     TPictureSettings s;
     s.Scale = 11;
     s.MarginLeft = s.MarginTop = 3;

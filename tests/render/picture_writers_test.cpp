@@ -3,12 +3,9 @@
 #include "render/jpeg_writer.h"
 #include "render/png_writer.h"
 #include "render/render_support.h"
+#include "support/test_files.h"
 
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace morvane {
 namespace {
@@ -29,24 +26,19 @@ std::uint16_t U16(const std::string &b, std::size_t at)
 class PictureWritersTest : public ::testing::Test
 {
 protected:
-    fs::path folder;
+    test::TempDir dir;
+    const fs::path folder = dir.Path();
     // 37 pixels wide, so that every depth needs row padding; stripes tell the rows apart.
     QImage image { 37, 13, QImage::Format_RGB32 };
 
     void SetUp() override
     {
-        folder = fs::temp_directory_path()
-            / ("morvane-writers-"
-                + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
-                + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        fs::create_directories(folder);
         image.fill(Qt::white);
         for (int x = 0; x < image.width(); ++x) {
             image.setPixel(x, 2, qRgb(255, 0, 0));
             image.setPixel(x, 12, qRgb(0, 0, 255));
         }
     }
-    void TearDown() override { fs::remove_all(folder); }
     std::string Path(const std::string &name) const { return (folder / name).string(); }
 };
 
@@ -65,9 +57,7 @@ TEST_F(PictureWritersTest, BmpHeadersPalettesAndRowsForEveryDepth)
         const std::string path = Path("depth.bmp");
         const TWriteResult written = WriteBmp(image, path, d.bpp);
         ASSERT_TRUE(written) << written.Reason;
-        std::stringstream file;
-        file << std::ifstream(path, std::ios::binary).rdbuf();
-        const std::string bmp = file.str();
+        const std::string bmp = test::ReadFile(path);
         const std::uint32_t extra = d.compression == 3 ? 12 : d.colours * 4;
         const std::uint32_t offset = 14 + 40 + extra;
         EXPECT_EQ(bmp.substr(0, 2), "BM");
@@ -165,15 +155,13 @@ TEST_F(PictureWritersTest, FailuresNameTheFileAndLeaveNothingBehind)
     EXPECT_NE(failed.Reason.find(missing), std::string::npos) << failed.Reason;
 
     const std::string existing = Path("old.bmp");
-    std::ofstream(existing) << "old picture";
+    test::WriteFile(existing, "old picture");
     EXPECT_FALSE(WriteBmp(image, existing, 7));
     EXPECT_NE(WriteJpeg(image, existing, false, 0).Reason.find("1 to 100"), std::string::npos);
     EXPECT_FALSE(WriteJpeg(QImage(70000, 1, QImage::Format_RGB32), existing, false, 40))
         << "beyond what JPEG can hold";
     EXPECT_FALSE(WritePng(QImage(), existing));
-    std::stringstream content;
-    content << std::ifstream(existing).rdbuf();
-    EXPECT_EQ(content.str(), "old picture");
+    EXPECT_EQ(test::ReadFile(existing), "old picture");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
         << "no temporary file is left";
 }

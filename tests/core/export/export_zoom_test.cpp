@@ -15,7 +15,7 @@ using ExportZoomTest = test::LaTeXTest;
 TEST_F(ExportZoomTest, ExtentIsReadOnTheGridAndTheScaleComesBackAfterAFailure)
 {
     TDrawingObjects doc(nullptr, nullptr, nullptr);
-    test::AddNode<TPosition>(doc, 43, 50, "L1"); // cell (5, 6)
+    test::PlaceNode<TPosition>(doc, 43, 50, "L1"); // cell (5, 6)
     TRealOptions options;
     options.SetDefaults();
     struct Case

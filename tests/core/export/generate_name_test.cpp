@@ -6,36 +6,30 @@
 namespace morvane {
 namespace {
 
-TEST(GenerateNameTest, KeepsTheFileNamePartAndAppendsTheRule)
+// The file name part of the source, less `Cut` characters, then the suffix and the extension.
+TEST(GenerateNameTest, KeepsTheFileNamePartCutsItsEndAndAppendsTheRule)
 {
-    TGenerateName rule { 0, "", "xml", "NoNameX" };
-    EXPECT_EQ(rule.GenerateFileName("C:\\nets\\net1.vgn"), "net1.vgn.xml");
-    EXPECT_EQ(rule.GenerateFileName("/home/ann/nets/net1.vgn"), "net1.vgn.xml");
-    EXPECT_EQ(rule.GenerateFileName("A:net1"), "net1.xml");
-    EXPECT_EQ(rule.GenerateFileName("net1"), "net1.xml");
-    EXPECT_EQ(rule.GenerateFileName("/home/ann/nets/"), ".xml");
-
-    TGenerateName fresh { 3, "_a", "tex", "NoNameX" };
-    // The default name stands for a missing source and is never cut.
-    EXPECT_EQ(fresh.GenerateFileName(""), "NoNameX_a.tex");
-}
-
-// Regression: the cut started one character too early and left the last character, so cutting
-// four characters off "net1.vgn" gave "netn" instead of "net1".
-TEST(GenerateNameTest, CutTakesCharactersOffTheEnd)
-{
-    TGenerateName rule { 4, "-fig", "TeX", "NoNameT" };
-    EXPECT_EQ(rule.GenerateFileName("/nets/net1.vgn"), "net1-fig.TeX");
-    rule.Cut = 1;
-    EXPECT_EQ(rule.GenerateFileName("ab"), "a-fig.TeX");
-    rule.Cut = 8;
-    EXPECT_EQ(rule.GenerateFileName("net1.vgn"), "-fig.TeX");
-    rule.Cut = 99; // more than there is
-    EXPECT_EQ(rule.GenerateFileName("/nets/net1.vgn"), "-fig.TeX");
-    rule.Cut = -2;
-    EXPECT_EQ(rule.GenerateFileName("net1.vgn"), "net1.vgn-fig.TeX");
-    rule.Cut = 3; // whole characters, not bytes
-    EXPECT_EQ(rule.GenerateFileName("Сеть.гн"), "Сеть-fig.TeX");
+    const struct
+    {
+        std::int32_t cut;
+        const char *suffix, *ext, *source, *expected;
+    } cases[] = {
+        { 0, "", "xml", "C:\\nets\\net1.vgn", "net1.vgn.xml" },
+        { 0, "", "xml", "/home/ann/nets/net1.vgn", "net1.vgn.xml" },
+        { 0, "", "xml", "A:net1", "net1.xml" }, { 0, "", "xml", "net1", "net1.xml" },
+        { 0, "", "xml", "/home/ann/nets/", ".xml" },
+        { 3, "_a", "tex", "", "NoNameX_a.tex" }, // the default name is never cut
+        // Regression: the cut started one character early, "net1.vgn" less four gave "netn".
+        { 4, "-fig", "TeX", "/nets/net1.vgn", "net1-fig.TeX" },
+        { 1, "-fig", "TeX", "ab", "a-fig.TeX" }, { 8, "-fig", "TeX", "net1.vgn", "-fig.TeX" },
+        { 99, "-fig", "TeX", "/nets/net1.vgn", "-fig.TeX" },
+        { -2, "-fig", "TeX", "net1.vgn", "net1.vgn-fig.TeX" },
+        { 3, "-fig", "TeX", "Сеть.гн", "Сеть-fig.TeX" }, // whole characters, not bytes
+    };
+    for (const auto &c : cases) {
+        const TGenerateName rule { c.cut, c.suffix, c.ext, "NoNameX" };
+        EXPECT_EQ(rule.GenerateFileName(c.source), c.expected) << c.source << " cut " << c.cut;
+    }
 }
 
 } // namespace

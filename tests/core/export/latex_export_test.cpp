@@ -47,13 +47,13 @@ TEST_F(LaTeXExportTest, SchemeSplitsLabelsAtTheFirstDigitAndPointsArcsUpTheY)
     TLaTeXSettings triangles;
     triangles.TriangleHead = true;
     TDrawingObjects doc(nullptr, nullptr, nullptr);
-    test::AddNode<TTransition>(doc, 120, 40, "Z3a");
-    test::AddNode<TPosition>(doc, 40, 120, "Pos12");
-    test::AddNode<TPosition>(doc, 80, 48, "abc");
-    test::AddLaTeXArc(doc, 250, 100, 200, 100); // leftwards, in open space
-    test::AddLaTeXArc(doc, 56, 40, 56, 130); // down the page into Pos12: an arrow
-    test::AddLaTeXArc(doc, 300, 90, 300, 30); // up the page
-    test::AddLaTeXArc(doc, 400, 40, 430, 70); // slanted: its vertical extent is its length
+    test::PlaceNode<TTransition>(doc, 120, 40, "Z3a");
+    test::PlaceNode<TPosition>(doc, 40, 120, "Pos12");
+    test::PlaceNode<TPosition>(doc, 80, 48, "abc");
+    test::AddPiece(doc, 250, 100, 200, 100); // leftwards, in open space
+    test::AddPiece(doc, 56, 40, 56, 130); // down the page into Pos12: an arrow
+    test::AddPiece(doc, 300, 90, 300, 30); // up the page
+    test::AddPiece(doc, 400, 40, 430, 70); // slanted: its vertical extent is its length
     const auto lines = Compose(doc, lpScheme, 200, 100, 100, triangles);
     EXPECT_THAT(Between(lines, "%Transitions description", "%Places description"),
         ElementsAre("\\put(120,180){\\makebox(0,0)[lc]{$Z_{3a}$}}",
@@ -74,9 +74,9 @@ TEST_F(LaTeXExportTest, ConverterScalesCoordinatesAndLengthsButShiftsOnlyCoordin
     TLaTeXSettings shifted;
     shifted.Adjust = TAdjustZoom { 10, 50, 2, 1, 1, 1 };
     TDrawingObjects doc(nullptr, nullptr, nullptr);
-    test::AddNode<TPosition>(doc, 40, 48, "L1");
-    test::AddLaTeXArc(doc, 72, 64, 76, 64);
-    test::AddLaTeXArc(doc, 76, 64, 76, 100);
+    test::PlaceNode<TPosition>(doc, 40, 48, "L1");
+    test::AddPiece(doc, 72, 64, 76, 64);
+    test::AddPiece(doc, 76, 64, 76, 100);
     const auto lines = Compose(doc, lpScheme, 200, 90, 70, shifted);
     EXPECT_THAT(lines, ::testing::Contains("\\begin{picture}(90,70)")); // written as given
     EXPECT_THAT(Between(lines, "%Places description", "\\end{picture} \\normalsize"),
@@ -104,15 +104,15 @@ TEST_F(LaTeXExportTest, EmptyNetWritesTheFrameOnly)
 TEST_F(LaTeXExportTest, FormalDescriptionUsesTheRebuiltIndexes)
 {
     TDrawingObjects doc(nullptr, nullptr, nullptr);
-    auto *z7 = test::AddNode<TTransition>(doc, 160, 120, "Z7b");
+    auto z7 = test::PlaceNode<TTransition>(doc, 160, 120, "Z7b");
     z7->Description = "first\r\nsecond\nthird"; // each line must stay a comment
     z7->InIndex.push_back({ "Gone1", {} }); // stale: no arc leads in any more
-    test::AddNode<TTransition>(doc, 400, 120, "Z2");
-    test::AddNode<TPosition>(doc, 280, 120, "abc");
-    test::AddNode<TPosition>(doc, 280, 200, "Pos12");
-    test::AddLaTeXArc(doc, 192, 136, 280, 136);
-    test::AddLaTeXArc(doc, 192, 190, 280, 216);
-    test::AddLaTeXArc(doc, 312, 136, 400, 136);
+    test::PlaceNode<TTransition>(doc, 400, 120, "Z2");
+    test::PlaceNode<TPosition>(doc, 280, 120, "abc");
+    test::PlaceNode<TPosition>(doc, 280, 200, "Pos12");
+    test::AddPiece(doc, 192, 136, 280, 136);
+    test::AddPiece(doc, 192, 190, 280, 216);
+    test::AddPiece(doc, 312, 136, 400, 136);
     EXPECT_THAT(Between(Compose(doc, lpFormal), "\\linethickness{0.04pt}", "\\end{document}"),
         ElementsAre("% first", "% second", "% third",
             "$$Z_{7b} = \\langle \\{\\},\\{abc_{},Pos_{12}\\}\\rangle, $$", "$$",
@@ -150,9 +150,9 @@ TEST_F(LaTeXExportTest, PdfLaTeXCompilesBothKindsOfDocument)
     test::TempDir dir;
     TDrawingObjects doc(nullptr, nullptr, nullptr);
     test::BuildSmallNet(doc);
-    test::AddNode<TPosition>(doc, 280, 40, "abc");
-    test::AddNode<TTransition>(doc, 400, 40, "Z2"); // no inputs, no outputs
-    test::AddLaTeXArc(doc, 312, 56, 320, 56); // shorter than the left margin
+    test::PlaceNode<TPosition>(doc, 280, 40, "abc");
+    test::PlaceNode<TTransition>(doc, 400, 40, "Z2"); // no inputs, no outputs
+    test::AddPiece(doc, 312, 56, 320, 56); // shorter than the left margin
     doc.Transitions().front()->Description = "two\nlines";
     TLaTeXSettings settings;
     settings.Adjust.XOrigin = settings.Adjust.YOrigin = 10;

@@ -8,48 +8,27 @@
 #include "export/latex_export.h"
 #include "model/drawing_objects.h"
 
-#include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace morvane::test {
 
 using LaTeXTest = GlobalsTest;
 
-// Named apart from the format tests' AddArc, which returns a shared pointer: one name with two
-// return types in one test program is an ODR violation.
-inline TArc *AddLaTeXArc(
-    TDrawingObjects &doc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
-{
-    return AddPiece(doc, x1, y1, x2, y2).get();
-}
-
-template <class T>
-T *AddNode(TDrawingObjects &doc, std::int32_t x, std::int32_t y, const std::string &label)
-{
-    auto node = doc.Add<T>();
-    node->Place(x, y, label);
-    return node.get();
-}
-
 // Two inputs (one through a three-piece arc) and one output of a transition, at scale 8.
 // Extent: (40, 100) to (312, 264).
 inline void BuildSmallNet(TDrawingObjects &doc)
 {
-    AddNode<TTransition>(doc, 160, 120, "Z1")->Description = "Merges the two queues";
-    AddNode<TPosition>(doc, 40, 120, "L1");
-    AddNode<TPosition>(doc, 40, 232, "L2");
-    AddNode<TPosition>(doc, 280, 144, "L3");
-    AddLaTeXArc(doc, 72, 136, 160, 136);
-    AddLaTeXArc(doc, 72, 248, 120, 248);
-    AddLaTeXArc(doc, 120, 248, 120, 184);
-    AddLaTeXArc(doc, 120, 184, 160, 184);
-    AddLaTeXArc(doc, 192, 160, 280, 160);
+    PlaceNode<TTransition>(doc, 160, 120, "Z1")->Description = "Merges the two queues";
+    PlaceNode<TPosition>(doc, 40, 120, "L1");
+    PlaceNode<TPosition>(doc, 40, 232, "L2");
+    PlaceNode<TPosition>(doc, 280, 144, "L3");
+    AddPiece(doc, 72, 136, 160, 136);
+    AddPiece(doc, 72, 248, 120, 248);
+    AddPiece(doc, 120, 248, 120, 184);
+    AddPiece(doc, 120, 184, 160, 184);
+    AddPiece(doc, 192, 160, 280, 160);
 }
 
 inline std::vector<std::string> GoldenLines(const std::string &name)

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "support/globals_fixture.h"
+#include "support/test_files.h"
 
 #include "export/xml_export.h"
 #include "model/chain_building.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace morvane {
 namespace {
@@ -20,19 +17,6 @@ using test::chains::Segment;
 class XmlExportTest : public test::GlobalsTest
 {
 protected:
-    void SetUp() override
-    {
-        test::GlobalsTest::SetUp();
-        char pattern[] = "/tmp/morvane-xml-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override
-    {
-        fs::remove_all(folder);
-        test::GlobalsTest::TearDown();
-    }
-
     // Z1 with a two-piece input arc from L1 and a one-piece output arc to L2; Z2 alone.
     void BuildNet()
     {
@@ -48,7 +32,8 @@ protected:
         Segment(doc, 176, 130, 296, 160);
     }
 
-    fs::path folder;
+    test::TempDir dir;
+    const fs::path folder = dir.Path();
     TDrawingObjects doc { nullptr, nullptr, nullptr };
 };
 
@@ -115,8 +100,7 @@ TEST_F(XmlExportTest, FileBesideTheNetIsReadByXmllint)
     std::string lines = TXMLExport(doc, "").GetXMLText();
     for (std::size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 2)
         lines.insert(at, 1, '\r');
-    std::ifstream in(written, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), lines);
+    EXPECT_EQ(test::ReadFile(written), lines);
 
     const std::string query = "concat(namespace-uri(/*), '|', /*/@name, '|', "
                               "count(//*[local-name()='input']//*[local-name()='point']), '|', "

@@ -3,7 +3,6 @@
 
 #include "common/count_object.h"
 #include "model/chain_building.h"
-#include "model/undo.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +18,7 @@ class ConnectionsTest : public test::GlobalsTest
 protected:
     TDrawingObjects doc { nullptr, nullptr, nullptr };
 
-    std::size_t RecordsOfStep(std::uint8_t kind) const
-    {
-        std::size_t n = 0;
-        for (const auto &r : doc.UndoList())
-            n += r->Step == doc.UndoStep && r->Kind == kind;
-        return n;
-    }
+    std::size_t RecordsOfStep(std::uint8_t kind) const { return test::RecordsOfStep(doc, kind); }
 };
 
 TEST_F(ConnectionsTest, PiecesChainHeadToTailOnlyAndEndAtNodes)

@@ -2,7 +2,6 @@
 #include "support/globals_fixture.h"
 
 #include "model/chain_building.h"
-#include "model/undo.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +24,7 @@ protected:
             modes.push_back(obj->Mode);
         return modes;
     }
-    std::size_t RecordsOfStep(std::uint8_t kind) const
-    {
-        std::size_t n = 0;
-        for (const auto &r : doc.UndoList())
-            n += r->Step == doc.UndoStep && r->Kind == kind;
-        return n;
-    }
+    std::size_t RecordsOfStep(std::uint8_t kind) const { return test::RecordsOfStep(doc, kind); }
 };
 
 TEST_F(QueriesTest, FindingCountsEveryObjectUnderThePoint)

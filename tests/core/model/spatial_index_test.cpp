@@ -4,11 +4,8 @@
 #include "support/globals_fixture.h"
 
 #include "model/chain_building.h"
-#include "model/drawing_objects.h"
 #include "model/spatial_index.h"
-#include "options/display_globals.h"
 
-#include <gtest/gtest.h>
 #include <random>
 
 namespace morvane {
@@ -54,9 +51,7 @@ void BuildRandomNet(TDrawingObjects &doc, std::uint32_t seed, int objects)
     }
 }
 
-class SpatialIndexTest : public test::GlobalsTest
-{
-};
+using SpatialIndexTest = test::GlobalsTest;
 
 TEST_F(SpatialIndexTest, AnswersEveryLookupLikeThePlainScan)
 {

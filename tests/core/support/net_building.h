@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/drawing_objects.h"
+#include "model/undo.h"
 
 #include <cstdint>
 #include <memory>
@@ -31,6 +32,15 @@ std::shared_ptr<T> PlaceNode(
     auto node = doc.Add<T>();
     node->Place(x, y, label);
     return node;
+}
+
+// How many records of the kind the document's current undo step holds.
+inline std::size_t RecordsOfStep(const TDrawingObjects &doc, std::uint8_t kind)
+{
+    std::size_t n = 0;
+    for (const auto &r : doc.UndoList())
+        n += r->Step == doc.UndoStep && r->Kind == kind;
+    return n;
 }
 
 } // namespace morvane::test

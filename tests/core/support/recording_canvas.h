@@ -31,9 +31,7 @@ struct DrawCall
     TColor penColor = 0;
     TPenStyle penStyle = TPenStyle::Solid;
     TPenMode penMode = TPenMode::Copy;
-    int penWidth = 1;
     TColor brushColor = 0;
-    bool brushPattern = false;
     bool brushClear = false;
     std::string fontName;
     int fontSize = 0;
@@ -96,9 +94,7 @@ private:
         c.penColor = PenColor();
         c.penStyle = PenStyle();
         c.penMode = PenMode();
-        c.penWidth = PenWidth();
         c.brushColor = BrushColor();
-        c.brushPattern = HasBrushPattern();
         c.brushClear = BrushClear();
         c.fontName = FontName();
         c.fontSize = FontSize();
