@@ -2,6 +2,7 @@
 #pragma once
 
 #include "support/net_building.h"
+
 #include "model/drawing_objects.h"
 
 #include <QImage>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "support/net_building.h"
+
 #include "common/count_object.h"
 #include "common/message_list.h"
 #include "model/drawing_objects.h"

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "model/drawing_objects.h"
-#include "routing/path_finder.h"
 #include "support/globals_fixture.h"
 #include "support/net_building.h"
+
+#include "model/drawing_objects.h"
+#include "routing/path_finder.h"
 
 namespace morvane {
 namespace {
@@ -14,10 +15,10 @@ using test::AddPiece;
 TEST_F(RouteGridTest, ObjectsMarkTheirCellsWithTheirCodes)
 {
     TDrawingObjects doc(nullptr, nullptr, nullptr);
-    doc.Add<TPosition>()->Place(80, 80, "L1");        // cells 10..14, raised by 20 div 8 = 2 rows
-    AddPiece(doc, 200, 40, 200, 120);                   // vertical: code 3
-    AddPiece(doc, 240, 40, 160, 40);                    // horizontal, right to left: code 2
-    AddPiece(doc, 400, 400, 400, 400);                  // zero length: code 1
+    doc.Add<TPosition>()->Place(80, 80, "L1"); // cells 10..14, raised by 20 div 8 = 2 rows
+    AddPiece(doc, 200, 40, 200, 120); // vertical: code 3
+    AddPiece(doc, 240, 40, 160, 40); // horizontal, right to left: code 2
+    AddPiece(doc, 400, 400, 400, 400); // zero length: code 1
     doc.BuildRouteGrid();
     ASSERT_TRUE(doc.PathFinder);
     const TPathFinder &pf = *doc.PathFinder;

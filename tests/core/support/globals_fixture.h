@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include "options/display_globals.h"
+
+#include <gtest/gtest.h>
 
 namespace morvane::test {
 
