@@ -118,9 +118,6 @@ TEST_F(CliLaTeXTest, FailuresLeaveNoOutput)
         EXPECT_EQ(Run(args), 64) << ::testing::PrintToString(args);
         EXPECT_THAT(err, HasSubstr("usage: morvane-cli latex FILE"));
     }
-    EXPECT_EQ(Run({ (dir.Path() / "missing.vgn").string() }), 2);
-    EXPECT_THAT(err, HasSubstr("missing.vgn"));
-
     const std::string bytes = test::ReadFile(net);
     const auto cut = dir.Path() / "cut.vgn";
     std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
