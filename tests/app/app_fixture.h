@@ -6,6 +6,7 @@
 #include "editor/net_window.h"
 #include "editor/program.h"
 #include "settings/registry_store.h"
+#include "support/test_files.h"
 
 #include "format/net_writer.h"
 #include "options/display_globals.h"

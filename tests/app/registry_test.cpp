@@ -78,11 +78,9 @@ TEST_F(StoreTest, TypedValuesKeysAndSubtreesSurviveARoundTrip)
 
 TEST_F(StoreTest, DamagedLinesAreSkipped)
 {
-    QFile f(m_dir.filePath("registry"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Morvane registry 1\n\"orphan\"=int:1\n[K]\n\"good\"=int:5\n\"bad\"=int:x\n"
-            "\"open\"=\"no end\n@=\"d\"\n\"big\"=int:99999999999\n");
-    f.close();
+    WriteFile(m_dir.filePath("registry").toStdString(),
+        "Morvane registry 1\n\"orphan\"=int:1\n[K]\n\"good\"=int:5\n\"bad\"=int:x\n"
+        "\"open\"=\"no end\n@=\"d\"\n\"big\"=int:99999999999\n");
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey("K", false));
     EXPECT_EQ(reg.ValueCount(), 2u);

@@ -32,6 +32,7 @@ protected:
     }
 };
 
+// The picture's size in pixels is pinned by morvane-cli render's test; here where the net lands.
 TEST_F(NetPictureTest, PictureHoldsTheExtentPlusMarginsAndOnePixel)
 {
     // An extent of 96 x 48.
@@ -44,7 +45,6 @@ TEST_F(NetPictureTest, PictureHoldsTheExtentPlusMarginsAndOnePixel)
     ASSERT_FALSE(picture.Image.isNull()) << picture.Error;
     EXPECT_EQ(picture.ExtentTopLeft, (TPoint { 40, 48 }));
     EXPECT_EQ(picture.ExtentBottomRight, (TPoint { 136, 96 }));
-    EXPECT_EQ(picture.Image.size(), QSize(97, 49));
     EXPECT_EQ(picture.Image.pixel(0, 96 - 48) & 0xFFFFFF, 0x0000FFu);
 
     s.MarginLeft = 5;
@@ -52,7 +52,6 @@ TEST_F(NetPictureTest, PictureHoldsTheExtentPlusMarginsAndOnePixel)
     s.MarginRight = 3;
     s.MarginBottom = 2;
     picture = MakeNetPicture(doc, options, s, test::WhitePalette());
-    EXPECT_EQ(picture.Image.size(), QSize(105, 58));
     EXPECT_EQ(picture.Image.pixel(5, 48 + 7) & 0xFFFFFF, 0x0000FFu);
     EXPECT_EQ(picture.Image.pixel(4, 48 + 7) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(windowCanvas.calls.size(), 0u) << "nothing is drawn on the window's canvas";
@@ -68,7 +67,6 @@ TEST_F(NetPictureTest, ScaleZoomsTheNetAndEverythingIsRestored)
     TNetPicture picture = MakeNetPicture(doc, options, s, test::WhitePalette());
     EXPECT_EQ(picture.ExtentTopLeft, (TPoint { 80, 128 - 40 })); // the label distance doubles too
     EXPECT_EQ(picture.ExtentBottomRight, (TPoint { 272, 208 }));
-    EXPECT_EQ(picture.Image.size(), QSize(193, 121));
     EXPECT_EQ(picture.Image.pixel(0, 208 - 88) & 0xFFFFFF, 0x0000FFu);
 
     EXPECT_EQ(doc.xBaseUnit(), 8);
@@ -131,13 +129,10 @@ TEST_F(NetPictureTest, BandsGiveTheSamePixelsAsTheWholePicture)
     }
 }
 
-TEST_F(NetPictureTest, JpegDrawnInBandsDecodes)
+// That a JPEG drawn in bands decodes at its size and in grey, morvane-cli render's test shows.
+TEST_F(NetPictureTest, JpegQualityOutsideItsRangeIsRefused)
 {
     std::vector<unsigned char> jpeg;
-    ASSERT_EQ(MakeNetJpeg(doc, options, {}, test::WhitePalette(), true, 40, jpeg), "");
-    const QImage decoded = QImage::fromData(jpeg.data(), int(jpeg.size()), "JPG");
-    EXPECT_EQ(decoded.size(), QSize(97, 61));
-    EXPECT_TRUE(decoded.isGrayscale());
     EXPECT_EQ(MakeNetJpeg(doc, options, {}, test::WhitePalette(), false, 101, jpeg),
         "the JPEG quality is 1 to 100, not 101");
 }
