@@ -78,8 +78,8 @@ TWriteResult Export(TDrawingObjects &net, const TLaTeXArgs &a)
     const TPoint topLeft = zoom.TopLeft(), bottomRight = zoom.BottomRight();
     const auto [left, top, right, bottom] = a.margins;
     TLaTeXExport exporter(&net, a.output, a.latex);
-    exporter.SetPictureSize(bottomRight.x - topLeft.x + right + left,
-        bottomRight.y - topLeft.y + top + bottom, bottomRight.y);
+    exporter.SetPictureSize(std::int64_t(bottomRight.x) - topLeft.x + right + left,
+        std::int64_t(bottomRight.y) - topLeft.y + top + bottom, bottomRight.y);
     return exporter.Export(a.parts);
 }
 
@@ -94,7 +94,10 @@ int RunLaTeX(const std::vector<std::string> &args)
     TLoadedNet loaded;
     if (!LoadWholeNet(a.input, loaded))
         return kExitBadInput;
-    return ReportWritten(Export(loaded.Net(), a));
+    const TWriteResult written = Export(loaded.Net(), a);
+    const int code = ReportWritten(written);
+    // A picture LaTeX cannot hold is a fault of the net, not of the output.
+    return written.Status == TWriteStatus::EncodeFailed ? kExitBadInput : code;
 }
 
 const CommandRegistrar registrar(kName,

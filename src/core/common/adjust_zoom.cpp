@@ -5,7 +5,8 @@ namespace morvane {
 
 namespace {
 
-// 64 bits hold every product of a 33-bit difference and a 32-bit multiplier, so nothing wraps.
+// 64 bits hold every product of a difference of 32-bit coordinates and margins and a factor the
+// export dialog allows, so nothing wraps.
 // A divisor of 0 counts as 1 rather than ending the export with a division fault.
 std::int64_t Scale(std::int64_t v, std::int32_t mul, std::int32_t div)
 {
@@ -15,22 +16,22 @@ std::int64_t Scale(std::int64_t v, std::int32_t mul, std::int32_t div)
 
 } // namespace
 
-std::int64_t TAdjustZoom::X(std::int32_t v) const
+std::int64_t TAdjustZoom::X(std::int64_t v) const
 {
-    return Scale(std::int64_t(v) - XOrigin, XMul, XDiv);
+    return Scale(v - XOrigin, XMul, XDiv);
 }
 
-std::int64_t TAdjustZoom::Y(std::int32_t v) const
+std::int64_t TAdjustZoom::Y(std::int64_t v) const
 {
-    return Scale(std::int64_t(v) - YOrigin, YMul, YDiv);
+    return Scale(v - YOrigin, YMul, YDiv);
 }
 
-std::int64_t TAdjustZoom::XLength(std::int32_t v) const
+std::int64_t TAdjustZoom::XLength(std::int64_t v) const
 {
     return Scale(v, XMul, XDiv);
 }
 
-std::int64_t TAdjustZoom::YLength(std::int32_t v) const
+std::int64_t TAdjustZoom::YLength(std::int64_t v) const
 {
     return Scale(v, YMul, YDiv);
 }

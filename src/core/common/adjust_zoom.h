@@ -19,17 +19,17 @@ struct TAdjustZoom
     std::int32_t YDiv = 1;
 
     // A coordinate.
-    std::int64_t X(std::int32_t v) const;
-    std::int64_t Y(std::int32_t v) const;
-    std::string XToStr(std::int32_t v) const { return std::to_string(X(v)); }
-    std::string YToStr(std::int32_t v) const { return std::to_string(Y(v)); }
+    std::int64_t X(std::int64_t v) const;
+    std::int64_t Y(std::int64_t v) const;
+    std::string XToStr(std::int64_t v) const { return std::to_string(X(v)); }
+    std::string YToStr(std::int64_t v) const { return std::to_string(Y(v)); }
 
     // A length: scaled only. Shifting a length by the origin would shrink every line and circle
     // by the margin and, past it, make the length negative, which LaTeX rejects.
-    std::int64_t XLength(std::int32_t v) const;
-    std::int64_t YLength(std::int32_t v) const;
-    std::string XLengthToStr(std::int32_t v) const { return std::to_string(XLength(v)); }
-    std::string YLengthToStr(std::int32_t v) const { return std::to_string(YLength(v)); }
+    std::int64_t XLength(std::int64_t v) const;
+    std::int64_t YLength(std::int64_t v) const;
+    std::string XLengthToStr(std::int64_t v) const { return std::to_string(XLength(v)); }
+    std::string YLengthToStr(std::int64_t v) const { return std::to_string(YLength(v)); }
 };
 
 } // namespace morvane

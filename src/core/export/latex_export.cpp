@@ -6,6 +6,10 @@
 #include "model/drawing_objects.h"
 #include "options/display_globals.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
 namespace morvane {
 
 std::pair<std::string, std::string> SplitAtFirstDigit(std::string_view label)
@@ -16,11 +20,64 @@ std::pair<std::string, std::string> SplitAtFirstDigit(std::string_view label)
     return { std::string(label.substr(0, digit)), std::string(label.substr(digit)) };
 }
 
+std::string EscapeLaTeX(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '_':
+        case '&':
+        case '%':
+        case '#':
+        case '$':
+        case '{':
+        case '}':
+            out += '\\';
+            out += c;
+            break;
+        // Text symbols, boxed so that they print in math mode too.
+        case '~':
+            out += "\\mbox{\\textasciitilde}";
+            break;
+        case '^':
+            out += "\\mbox{\\textasciicircum}";
+            break;
+        case '\\':
+            out += "\\mbox{\\textbackslash}";
+            break;
+        default:
+            // A line break could end a paragraph inside math; DEL stops TeX as an invalid
+            // character.
+            const auto byte = static_cast<unsigned char>(c);
+            out += byte < 0x20 || byte == 0x7f ? ' ' : c;
+        }
+    }
+    return out;
+}
+
+std::int64_t LargestPictureNumber(std::string_view unitLength)
+{
+    constexpr double kLargestPoints = 16383.99999;
+    constexpr double kPointsPerMillimetre = 72.27 / 25.4;
+    constexpr double kLargestTeXNumber = 2147483647.0;
+    std::string text(unitLength);
+    std::replace(text.begin(), text.end(), ',', '.'); // TeX reads either as the decimal point
+    double millimetres = 0;
+    const char *end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, millimetres);
+    if (parsed.ec != std::errc() || parsed.ptr != end || !(millimetres > 0))
+        millimetres = 0.25; // the default unit
+    return static_cast<std::int64_t>(
+        std::min(kLargestPoints / (millimetres * kPointsPerMillimetre), kLargestTeXNumber));
+}
+
 namespace {
 
+// The user's texts are escaped; the subscript around the index is the exporter's own markup.
 std::string Subscripted(const std::string &name, const std::string &index)
 {
-    return name + "_{" + index + "}";
+    return EscapeLaTeX(name) + "_{" + EscapeLaTeX(index) + "}";
 }
 
 std::string SubscriptedLabel(std::string_view label)
@@ -67,7 +124,7 @@ TLaTeXExport::TLaTeXExport(TDrawingObjects *document, std::string fileName, TLaT
 {
 }
 
-void TLaTeXExport::SetPictureSize(std::int32_t width, std::int32_t height, std::int32_t bottom)
+void TLaTeXExport::SetPictureSize(std::int64_t width, std::int64_t height, std::int32_t bottom)
 {
     m_pictureWidth = width;
     m_pictureHeight = height;
@@ -77,6 +134,7 @@ void TLaTeXExport::SetPictureSize(std::int32_t width, std::int32_t height, std::
 void TLaTeXExport::Compose(std::int32_t options)
 {
     m_lines.clear();
+    m_largest = 0;
     m_document->RebuildConnections();
     m_lines.push_back("\\documentstyle[" + std::to_string(Settings.FontSize) + "pt]{article}");
     // The index-matrix lines end in \spa, which no standard class defines; without it LaTeX stops.
@@ -88,8 +146,8 @@ void TLaTeXExport::Compose(std::int32_t options)
     if (options & lpScheme) {
         m_lines.push_back("\\begin{center}");
         m_lines.push_back("\\tiny");
-        m_lines.push_back("\\begin{picture}(" + std::to_string(m_pictureWidth) + ","
-            + std::to_string(m_pictureHeight) + ")");
+        m_lines.push_back(
+            "\\begin{picture}(" + Number(m_pictureWidth) + "," + Number(m_pictureHeight) + ")");
         WriteScheme();
         m_lines.push_back("\\end{picture} \\normalsize");
         m_lines.push_back("\\end{center}");
@@ -103,7 +161,21 @@ void TLaTeXExport::Compose(std::int32_t options)
 TWriteResult TLaTeXExport::Export(std::int32_t options)
 {
     Compose(options);
+    const std::int64_t largest = LargestPictureNumber(Settings.UnitLength);
+    if (m_largest > static_cast<std::uint64_t>(largest))
+        return TWriteResult::Failed(TWriteStatus::EncodeFailed, m_fileName,
+            "cannot write " + m_fileName + ": the picture reaches " + std::to_string(m_largest)
+                + " units of " + Settings.UnitLength + "mm, but LaTeX holds at most "
+                + std::to_string(largest) + " (16383.99999pt)");
     return Save();
+}
+
+std::string TLaTeXExport::Number(std::int64_t value)
+{
+    const auto magnitude
+        = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    m_largest = std::max(m_largest, magnitude);
+    return std::to_string(value);
 }
 
 std::string TLaTeXExport::Text() const
@@ -129,12 +201,11 @@ void TLaTeXExport::WriteScheme()
     WriteArcs();
 }
 
-std::string TLaTeXExport::LabelLine(
-    std::int32_t left, std::int32_t top, const std::string &label) const
+std::string TLaTeXExport::LabelLine(std::int32_t left, std::int32_t top, const std::string &label)
 {
     const TAdjustZoom &zoom = Settings.Adjust;
-    const std::int32_t y = WrapAdd(WrapSub(m_pictureBottom, top), Globals().Lsize);
-    return "\\put(" + zoom.XToStr(left) + "," + zoom.YToStr(y) + "){\\makebox(0,0)[lc]{$"
+    const std::int64_t y = m_pictureBottom - top + Globals().Lsize;
+    return "\\put(" + Number(zoom.X(left)) + "," + Number(zoom.Y(y)) + "){\\makebox(0,0)[lc]{$"
         + SubscriptedLabel(label) + "$}}";
 }
 
@@ -143,20 +214,20 @@ void TLaTeXExport::WriteTransitions()
     const TAdjustZoom &zoom = Settings.Adjust;
     const std::int32_t xt = Globals().XTsize;
     const std::int32_t half = xt >> 1;
-    const std::int32_t b = m_pictureBottom;
+    const std::int64_t b = m_pictureBottom;
     for (const auto &obj : m_document->Objects()) {
         if (obj->Kind() != okTransition)
             continue;
         m_lines.push_back(LabelLine(obj->Left(), obj->Top(), obj->selfLabel()));
-        const std::string head = "\\put(" + zoom.XToStr(WrapAdd(obj->Left(), half)) + ","
-            + zoom.YToStr(WrapSub(WrapSub(b, obj->Top()), half)) + ")";
-        m_lines.push_back(
-            head + "{\\line(0,-1){" + zoom.YLengthToStr(WrapSub(obj->Height(), half)) + "}}");
+        const std::string head = "\\put(" + Number(zoom.X(std::int64_t(obj->Left()) + half)) + ","
+            + Number(zoom.Y(b - obj->Top() - half)) + ")";
+        m_lines.push_back(head + "{\\line(0,-1){"
+            + Number(zoom.YLength(std::int64_t(obj->Height()) - half)) + "}}");
         if (Settings.TriangleHead) {
-            m_lines.push_back(head + "{\\line(1,1){" + zoom.YLengthToStr(half) + "}}");
-            m_lines.push_back(head + "{\\line(-1,1){" + zoom.YLengthToStr(half) + "}}");
-            m_lines.push_back("\\put(" + zoom.XToStr(obj->Left()) + ","
-                + zoom.YToStr(WrapSub(b, obj->Top())) + "){\\line(1,0){" + zoom.XLengthToStr(xt)
+            m_lines.push_back(head + "{\\line(1,1){" + Number(zoom.YLength(half)) + "}}");
+            m_lines.push_back(head + "{\\line(-1,1){" + Number(zoom.YLength(half)) + "}}");
+            m_lines.push_back("\\put(" + Number(zoom.X(obj->Left())) + ","
+                + Number(zoom.Y(b - obj->Top())) + "){\\line(1,0){" + Number(zoom.XLength(xt))
                 + "}}");
         } else {
             m_lines.push_back(head + "{\\vector(0,-1){0}}");
@@ -169,13 +240,13 @@ void TLaTeXExport::WritePositions()
     const TAdjustZoom &zoom = Settings.Adjust;
     const std::int32_t xp = Globals().XPsize;
     const std::int32_t half = xp >> 1;
-    const std::string circle = "{\\circle{" + zoom.XLengthToStr(xp) + "}}";
+    const std::string circle = "{\\circle{" + Number(zoom.XLength(xp)) + "}}";
     for (const auto &obj : m_document->Objects()) {
         if (obj->Kind() != okPosition)
             continue;
         m_lines.push_back(LabelLine(obj->Left(), obj->Top(), obj->selfLabel()));
-        m_lines.push_back("\\put(" + zoom.XToStr(WrapAdd(obj->Left(), half)) + ","
-            + zoom.YToStr(WrapSub(WrapSub(m_pictureBottom, obj->Top()), half)) + ")" + circle);
+        m_lines.push_back("\\put(" + Number(zoom.X(std::int64_t(obj->Left()) + half)) + ","
+            + Number(zoom.Y(m_pictureBottom - obj->Top() - half)) + ")" + circle);
     }
 }
 
@@ -190,10 +261,10 @@ void TLaTeXExport::WriteArcs()
         const std::string direction = std::string("(") + Sign(arc.Left(), arc.Right()) + ","
             + Sign(arc.Bottom(), arc.Top()) + ")";
         const std::string length = arc.Height() == 0
-            ? zoom.XLengthToStr(WrapAbs(WrapSub(arc.Right(), arc.Left())))
-            : zoom.YLengthToStr(WrapAbs(WrapSub(arc.Bottom(), arc.Top())));
-        m_lines.push_back("\\put(" + zoom.XToStr(arc.Left()) + ","
-            + zoom.YToStr(WrapSub(m_pictureBottom, arc.Top()))
+            ? Number(zoom.XLength(std::abs(std::int64_t(arc.Right()) - arc.Left())))
+            : Number(zoom.YLength(std::abs(std::int64_t(arc.Bottom()) - arc.Top())));
+        m_lines.push_back("\\put(" + Number(zoom.X(arc.Left())) + ","
+            + Number(zoom.Y(m_pictureBottom - arc.Top()))
             + (arc.Arrowed ? "){\\vector" : "){\\line") + direction + "{" + length + "}}");
     }
 }
@@ -215,8 +286,8 @@ void TLaTeXExport::WriteFormalDescription()
         m_lines.push_back("$$" + Subscripted(t->GetBase(), index) + " = \\langle \\{"
             + joined(t->InIndex) + "\\},\\{" + joined(t->OutIndex) + "\\}" + "\\rangle, $$");
         m_lines.push_back("$$");
-        m_lines.push_back(
-            "r_{" + index + "} = \\begin{array}{c|" + std::string(t->OutIndex.size(), 'c') + "}");
+        m_lines.push_back("r_{" + EscapeLaTeX(index) + "} = \\begin{array}{c|"
+            + std::string(t->OutIndex.size(), 'c') + "}");
         std::string header;
         if (!t->InIndex.empty())
             header.assign(Utf8Length(EntryLabel(t->InIndex.front())) + 5, ' ');

@@ -23,6 +23,16 @@ enum TLaTeXPart : std::int32_t {
 // A label's name (before its first decimal digit) and index (from that digit on).
 std::pair<std::string, std::string> SplitAtFirstDigit(std::string_view label);
 
+// Text as LaTeX prints it, in math mode as in text: every character LaTeX would read as a command
+// or markup is written as the command that prints it, a control character as a space. Other text,
+// also UTF-8, is kept as it is.
+std::string EscapeLaTeX(std::string_view text);
+
+// The largest picture coordinate or length LaTeX can hold (its dimensions end just below 16384pt)
+// when one unit is `unitLength` millimetres, written as TeX reads it ("0.25", "0,5"); the default
+// unit's limit when the text is no positive number.
+std::int64_t LargestPictureNumber(std::string_view unitLength);
+
 // What the export dialog lets the user choose for a LaTeX document.
 struct TLaTeXSettings
 {
@@ -40,14 +50,15 @@ class TLaTeXExport
 public:
     TLaTeXExport(TDrawingObjects *document, std::string fileName, TLaTeXSettings settings = {});
 
-    void SetPictureSize(std::int32_t width, std::int32_t height, std::int32_t bottom);
+    void SetPictureSize(std::int64_t width, std::int64_t height, std::int32_t bottom);
 
     TLaTeXSettings Settings;
 
     // Recomputes the net's connections (which also rebuilds every transition's index lists),
     // then fills Lines with the parts chosen by `options`.
     void Compose(std::int32_t options);
-    // Compose, then Save.
+    // Compose, then Save; a picture with a coordinate or length beyond LargestPictureNumber is
+    // refused (EncodeFailed) and nothing is written.
     TWriteResult Export(std::int32_t options);
     // Writes Lines to FileName, each line ended by CR LF. The file is replaced in one step, so a
     // failed write leaves an existing file as it was.
@@ -64,14 +75,17 @@ private:
     void WritePositions();
     void WriteArcs();
     void WriteFormalDescription();
-    std::string LabelLine(std::int32_t left, std::int32_t top, const std::string &label) const;
+    std::string LabelLine(std::int32_t left, std::int32_t top, const std::string &label);
+    // A picture number as written; remembers the largest magnitude.
+    std::string Number(std::int64_t value);
 
     TDrawingObjects *m_document;
     std::string m_fileName;
     std::vector<std::string> m_lines;
-    std::int32_t m_pictureWidth = 0;
-    std::int32_t m_pictureHeight = 0;
-    std::int32_t m_pictureBottom = 0;
+    std::int64_t m_pictureWidth = 0;
+    std::int64_t m_pictureHeight = 0;
+    std::int64_t m_pictureBottom = 0;
+    std::uint64_t m_largest = 0; // of the numbers written into the picture
 };
 
 } // namespace morvane
