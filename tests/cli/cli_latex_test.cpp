@@ -127,5 +127,21 @@ TEST_F(CliLaTeXTest, FailuresLeaveNoOutput)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);
 }
 
+// Regression: an arc spanning the whole coordinate range wrapped the picture size to
+// \\begin{picture}(-8,0). A picture beyond LaTeX's largest dimension at the unit in use is refused.
+TEST_F(CliLaTeXTest, PictureLaTeXCannotHoldIsRefused)
+{
+    TDrawingObjects doc(nullptr, nullptr, nullptr);
+    test::AddPiece(doc, INT32_MIN, 0, INT32_MAX, 0);
+    const auto wide = dir.Path() / "wide.vgn";
+    ASSERT_TRUE(SaveNetFile(wide.string(), doc));
+    for (const auto &[input, unit] : { std::pair { wide, "0.25" }, { net, "30" } }) {
+        EXPECT_EQ(Run({ input.string(), "--unit", unit, "-o", out.string() }), 2) << unit;
+        EXPECT_THAT(err, HasSubstr("but LaTeX holds at most"));
+        EXPECT_FALSE(fs::exists(out));
+    }
+    EXPECT_EQ(Run({ net.string(), "--unit", "15", "-o", out.string() }), 0) << err;
+}
+
 } // namespace
 } // namespace morvane

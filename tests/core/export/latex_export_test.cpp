@@ -122,6 +122,32 @@ TEST_F(LaTeXExportTest, FormalDescriptionUsesTheRebuiltIndexes)
             "$$"));
 }
 
+TEST_F(LaTeXExportTest, UserTextIsPrintedNotRun)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        { "a_b", "a\\_b" },
+        { "a&b", "a\\&b" },
+        { "a%b", "a\\%b" },
+        { "a#b", "a\\#b" },
+        { "a$b", "a\\$b" },
+        { "{a}", "\\{a\\}" },
+        { "a~b", "a\\mbox{\\textasciitilde}b" },
+        { "a^b", "a\\mbox{\\textasciicircum}b" },
+        { "\\input{/etc/passwd}", "\\mbox{\\textbackslash}input\\{/etc/passwd\\}" },
+        { "a\nb\x7f", "a b " }, // a blank line or DEL would stop LaTeX
+        { "Pos 12.b", "Pos 12.b" },
+    };
+    for (const auto &[text, escaped] : cases)
+        EXPECT_EQ(EscapeLaTeX(text), escaped) << text;
+
+    // The subscript around the index stays markup; name and index are escaped on their own.
+    TDrawingObjects doc(nullptr, nullptr, nullptr);
+    test::PlaceNode<TPosition>(doc, 40, 120, "a_b1^c");
+    EXPECT_THAT(Compose(doc, lpScheme),
+        ::testing::Contains(
+            "\\put(40,100){\\makebox(0,0)[lc]{$a\\_b_{1\\mbox{\\textasciicircum}c}$}}"));
+}
+
 TEST_F(LaTeXExportTest, ExportReplacesTheFileWholeWithCrLfLines)
 {
     test::TempDir dir;
@@ -154,6 +180,10 @@ TEST_F(LaTeXExportTest, PdfLaTeXCompilesBothKindsOfDocument)
     test::PlaceNode<TTransition>(doc, 400, 40, "Z2"); // no inputs, no outputs
     test::AddPiece(doc, 312, 56, 320, 56); // shorter than the left margin
     doc.Transitions().front()->Description = "two\nlines";
+    // Every character LaTeX reads as markup, in names and indexes of both kinds of node.
+    test::PlaceNode<TPosition>(doc, 280, 200, "\\input{/etc/passwd}_&%#$~^\\7_&%#$~^{}\\");
+    test::PlaceNode<TTransition>(doc, 400, 200, "Z_&%#$~^{}\\9_&%#$~^{}\\");
+    test::AddPiece(doc, 312, 216, 400, 216);
     TLaTeXSettings settings;
     settings.Adjust.XOrigin = settings.Adjust.YOrigin = 10;
     for (const std::int32_t options :
