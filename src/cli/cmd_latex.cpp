@@ -10,6 +10,7 @@
 #include "export/latex_export.h"
 #include "options/real_options.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -29,6 +30,18 @@ struct TLaTeXArgs
     TLaTeXSettings latex;
 };
 
+// A length as TeX reads it: digits with at most one decimal point or comma.
+std::string Decimal(const TOptionParser &p, const std::string &name, const std::string &fallback)
+{
+    const std::string text = p.Text(name, fallback);
+    const auto separators
+        = std::count_if(text.begin(), text.end(), [](char c) { return c == '.' || c == ','; });
+    if (text.find_first_not_of("0123456789.,") != std::string::npos || separators > 1
+        || text.size() == std::size_t(separators))
+        throw TUsageError("--" + name + " must be a decimal number, not \"" + text + "\"");
+    return text;
+}
+
 TLaTeXArgs ParseArgs(const std::vector<std::string> &args)
 {
     TOptionParser p(kName);
@@ -45,8 +58,8 @@ TLaTeXArgs ParseArgs(const std::vector<std::string> &args)
     a.margins = p.Margins();
     TLaTeXSettings &s = a.latex;
     s.FontSize = p.Int("font-size", s.FontSize, 1, 999);
-    s.UnitLength = p.Text("unit", s.UnitLength);
-    s.LineThickness = p.Text("thickness", s.LineThickness);
+    s.UnitLength = Decimal(p, "unit", s.UnitLength);
+    s.LineThickness = Decimal(p, "thickness", s.LineThickness);
     s.Adjust.XMul = s.Adjust.YMul = p.Int("mul", 1, kMinFactor, kMaxFactor);
     s.Adjust.XDiv = s.Adjust.YDiv = p.Int("div", 1, kMinFactor, kMaxFactor);
     s.Adjust.XOrigin = a.margins[0];

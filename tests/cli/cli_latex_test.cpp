@@ -111,10 +111,10 @@ TEST_F(CliLaTeXTest, LaTeXAndRenderReadTheSameExtentOfAnOffGridNet)
 TEST_F(CliLaTeXTest, FailuresLeaveNoOutput)
 {
     const std::string n = net.string();
-    for (const std::vector<std::string> &args :
-        { std::vector<std::string> {}, { n, n }, { n, "--frobnicate" }, { n, "-o" },
-            { n, "--scale", "65" }, { n, "--div", "0" }, { n, "--font-size", "12pt" },
-            { n, "--margins", "1,2,3" }, { n, "--margins", "1,-2,3,4" }, { n, "-o", n } }) {
+    for (const std::vector<std::string> &args : { std::vector<std::string> {}, { n, n },
+             { n, "--frobnicate" }, { n, "-o" }, { n, "--scale", "65" }, { n, "--div", "0" },
+             { n, "--font-size", "12pt" }, { n, "--unit", "\\input{x}" }, { n, "--thickness", "." },
+             { n, "--margins", "1,2,3" }, { n, "--margins", "1,-2,3,4" }, { n, "-o", n } }) {
         EXPECT_EQ(Run(args), 64) << ::testing::PrintToString(args);
         EXPECT_THAT(err, HasSubstr("usage: morvane-cli latex FILE"));
     }

@@ -141,8 +141,8 @@ void TLaTeXExport::Compose(std::int32_t options)
     if (options & lpFormal)
         m_lines.push_back("\\providecommand{\\spa}{\\quad}");
     m_lines.push_back("\\begin{document}");
-    m_lines.push_back("\\unitlength " + Settings.UnitLength + "mm");
-    m_lines.push_back("\\linethickness{" + Settings.LineThickness + "pt}");
+    m_lines.push_back("\\unitlength " + EscapeLaTeX(Settings.UnitLength) + "mm");
+    m_lines.push_back("\\linethickness{" + EscapeLaTeX(Settings.LineThickness) + "pt}");
     if (options & lpScheme) {
         m_lines.push_back("\\begin{center}");
         m_lines.push_back("\\tiny");

@@ -37,8 +37,8 @@ std::int64_t LargestPictureNumber(std::string_view unitLength);
 struct TLaTeXSettings
 {
     std::int32_t FontSize = 12; // class option, points
-    std::string UnitLength = "0.25"; // millimetres, written as given
-    std::string LineThickness = "0.04"; // points, written as given
+    std::string UnitLength = "0.25"; // millimetres, written as given (escaped)
+    std::string LineThickness = "0.04"; // points, written as given (escaped)
     TAdjustZoom Adjust; // page pixels to picture units
     bool TriangleHead = false; // a transition's head as three lines instead of an arrow tip
 };
