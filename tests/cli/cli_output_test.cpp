@@ -42,6 +42,7 @@ TEST_F(CliOutputTest, NoCommandWritesOverItsInputUnderAnyName)
             { "render", net, (d / "link.png").string() },
             { "latex", net, "-o", (d / "hard.tex").string() },
             { "autoroute", net, "0", "0", "80", "80", "-o", (d / "link.png").string() } }) {
+        test::WriteFile(net, bytes); // in place: both links stay
         const test::CliRun run = test::RunCli(args);
         EXPECT_EQ(run.Exit, 64) << args[0];
         EXPECT_THAT(run.Err, HasSubstr("would overwrite the input file")) << args[0];
