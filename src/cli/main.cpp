@@ -49,9 +49,9 @@ void PrintHelp(std::ostream &out)
            "  0   success\n"
            "  1   the command found what it looks for (a topology error, no route, an arc not "
            "made)\n"
-           "  2   the input cannot be read or is corrupted\n"
+           "  2   the input cannot be read or is corrupted, or no picture can be made from it\n"
            "  3   the output cannot be written (a file, or standard output)\n"
-           "  64  bad usage\n";
+           "  64  bad usage, or an output that is the input file itself\n";
 }
 
 int RunCommand(const Command &command, const std::vector<std::string> &args)
@@ -79,6 +79,7 @@ int CheckStandardOutput(int code)
     const int error = errno != 0 ? errno : earlier;
     std::cerr << "morvane-cli: cannot write standard output: "
               << (error != 0 ? std::strerror(error) : "write error") << "\n";
+    // Unreadable input or bad usage keeps its own code; the message above says the rest.
     return code == kExitOk || code == kExitFound ? kExitCannotWrite : code;
 }
 
