@@ -24,6 +24,7 @@ int RunAutoroute(const std::vector<std::string> &args)
     if ((rest.size() - 1) % 4 != 0)
         throw TUsageError("the page coordinates come in groups of four");
     const std::string out = parser.Text("o");
+    RefuseOverwritingInput(rest[0], out);
     std::vector<std::int32_t> p(rest.size() - 1);
     for (std::size_t i = 0; i < p.size(); ++i)
         p[i] = WholeNumber(rest[i + 1], "a page coordinate", INT32_MIN, INT32_MAX);

@@ -23,7 +23,6 @@ int RunCheck(const std::vector<std::string> &args)
         std::cout << line.Text << '\n';
         errors = errors || line.Text.rfind("Error", 0) == 0;
     }
-    std::cout.flush();
     return errors ? kExitFound : kExitOk;
 }
 

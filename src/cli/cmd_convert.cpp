@@ -15,6 +15,7 @@ int RunConvert(const std::vector<std::string> &args)
     TOptionParser p("convert");
     p.Parse(args);
     const auto &files = p.Positional(2, 2, "an input and an output file");
+    RefuseOverwritingInput(files[0], files[1]);
     TLoadedNet loaded;
     if (!LoadWholeNet(files[0], loaded))
         return kExitBadInput;

@@ -41,7 +41,6 @@ int RunInfo(const std::vector<std::string> &args)
         std::cerr << outcome.Message << '\n';
     // What was read is shown even from a damaged file, as the editor shows it.
     PrintInfo(loaded, std::cout);
-    std::cout.flush();
     return outcome.Status == TLoadStatus::Ok ? kExitOk : kExitBadInput;
 }
 

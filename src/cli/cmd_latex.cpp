@@ -77,12 +77,6 @@ std::string DefaultOutput(const std::string &input)
     return (path.parent_path() / rule.GenerateFileName(path.stem().string())).string();
 }
 
-bool SameFile(const std::string &a, const std::string &b)
-{
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
-}
-
 TWriteResult Export(TDrawingObjects &net, const TLaTeXArgs &a)
 {
     TRealOptions options;
@@ -101,8 +95,7 @@ int RunLaTeX(const std::vector<std::string> &args)
     TLaTeXArgs a = ParseArgs(args);
     if (a.output.empty())
         a.output = DefaultOutput(a.input);
-    if (SameFile(a.input, a.output))
-        return UsageError(kName, "the output would overwrite the net file " + a.input);
+    RefuseOverwritingInput(a.input, a.output);
 
     TLoadedNet loaded;
     if (!LoadWholeNet(a.input, loaded))

@@ -64,6 +64,7 @@ TRenderArgs ParseArgs(const std::vector<std::string> &args)
     TRenderArgs a;
     a.input = files[0];
     a.output = files[1];
+    RefuseOverwritingInput(a.input, a.output);
     const auto format = FormatOf(a.output);
     if (!format)
         throw TUsageError("the output file must end in .bmp, .jpg or .png: " + a.output);

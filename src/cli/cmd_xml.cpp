@@ -20,6 +20,7 @@ int RunXml(const std::vector<std::string> &args)
     const std::string output = p.Text("o");
     if (p.Has("o") && output.empty())
         throw TUsageError("-o needs one output file");
+    RefuseOverwritingInput(input, output);
 
     TLoadedNet loaded;
     if (!LoadWholeNet(input, loaded))
@@ -27,8 +28,7 @@ int RunXml(const std::vector<std::string> &args)
     TXMLExport exporter(loaded.Net(), output);
     if (!p.Has("o")) {
         std::cout << exporter.GetFileText();
-        std::cout.flush();
-        return std::cout ? kExitOk : kExitBadInput;
+        return kExitOk;
     }
     return ReportWritten(exporter.Save());
 }

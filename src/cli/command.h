@@ -14,7 +14,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFound
     = 1; // what the command checks for was found (topology errors, no route)
 inline constexpr int kExitBadInput = 2; // unreadable or corrupted input
-inline constexpr int kExitCannotWrite = 2; // the output could not be written
+inline constexpr int kExitCannotWrite = 3; // the output could not be written
 inline constexpr int kExitUsage = 64; // bad command line
 
 using CommandFn = std::function<int(const std::vector<std::string> &args)>;

@@ -4,7 +4,9 @@
 #include "option_parser.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace morvane::cli {
@@ -43,6 +45,42 @@ void PrintHelp(std::ostream &out)
     out << "  help\n      Lists the commands.\n";
     for (const auto &c : commands)
         out << "  " << c.synopsis << "\n      " << c.summary << "\n";
+    out << "\nExit codes:\n"
+           "  0   success\n"
+           "  1   the command found what it looks for (a topology error, no route, an arc not "
+           "made)\n"
+           "  2   the input cannot be read or is corrupted, or no picture can be made from it\n"
+           "  3   the output cannot be written (a file, or standard output)\n"
+           "  64  bad usage, or an output that is the input file itself\n";
+}
+
+int RunCommand(const Command &command, const std::vector<std::string> &args)
+{
+    try {
+        return command.run(args);
+    } catch (const TUsageError &e) {
+        return UsageError(command.name, e.what());
+    } catch (const std::exception &e) {
+        std::cerr << "morvane-cli: " << e.what() << "\n";
+        return kExitBadInput;
+    }
+}
+
+// What a full disk or a closed descriptor swallowed must not pass for success: the text is
+// flushed to the system and any failure on the way is reported.
+int CheckStandardOutput(int code)
+{
+    std::cout.flush();
+    const int earlier = errno;
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    if (flushed && std::cout && !std::ferror(stdout))
+        return code;
+    const int error = errno != 0 ? errno : earlier;
+    std::cerr << "morvane-cli: cannot write standard output: "
+              << (error != 0 ? std::strerror(error) : "write error") << "\n";
+    // Unreadable input or bad usage keeps its own code; the message above says the rest.
+    return code == kExitOk || code == kExitFound ? kExitCannotWrite : code;
 }
 
 } // namespace
@@ -60,19 +98,11 @@ int main(int argc, char **argv)
     args.erase(args.begin());
     if (name == "help" || name == "--help" || name == "-h") {
         PrintHelp(std::cout);
-        return kExitOk;
+        return CheckStandardOutput(kExitOk);
     }
     for (const auto &c : Commands())
-        if (c.name == name) {
-            try {
-                return c.run(args);
-            } catch (const TUsageError &e) {
-                return UsageError(name, e.what());
-            } catch (const std::exception &e) {
-                std::cerr << "morvane-cli: " << e.what() << "\n";
-                return kExitBadInput;
-            }
-        }
+        if (c.name == name)
+            return CheckStandardOutput(RunCommand(c, args));
     std::cerr << "morvane-cli: unknown command \"" << name << "\" (try: morvane-cli help)\n";
     return kExitUsage;
 }

@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 
 #include <charconv>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -39,6 +40,14 @@ std::int32_t WholeNumber(
         throw TUsageError(what + " takes a whole number from " + std::to_string(low) + " to "
             + std::to_string(high) + ", not \"" + text + "\"");
     return *value;
+}
+
+void RefuseOverwritingInput(const std::string &input, const std::string &output)
+{
+    // The same device and inode, whatever the names: no string comparison sees through links.
+    std::error_code ec;
+    if (!output.empty() && std::filesystem::equivalent(input, output, ec))
+        throw TUsageError("the output would overwrite the input file " + input);
 }
 
 struct TOptionParser::State

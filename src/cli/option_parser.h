@@ -61,4 +61,8 @@ private:
 std::int32_t WholeNumber(
     const std::string &text, const std::string &what, std::int32_t low, std::int32_t high);
 
+// Refuses (TUsageError) an output that is the input file itself under another name: the same
+// path, a symbolic link to it or a hard link of it.
+void RefuseOverwritingInput(const std::string &input, const std::string &output);
+
 } // namespace morvane::cli

@@ -89,7 +89,7 @@ TEST_F(CheckXmlCliTest, XmlGoesToStandardOutputOrWholeIntoTheOutputFile)
     std::ofstream(folder / "garbage.vgn") << "not a net";
     EXPECT_EQ(RunCli({ "xml", (folder / "garbage.vgn").string(), "-o", none.string() }).Exit, 2);
     EXPECT_FALSE(fs::exists(none));
-    EXPECT_EQ(RunCli({ "xml", path, "-o", (folder / "no" / "x.xml").string() }).Exit, 2);
+    EXPECT_EQ(RunCli({ "xml", path, "-o", (folder / "no" / "x.xml").string() }).Exit, 3);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
 
     EXPECT_EQ(RunCli({ "xml", path, "-o" }).Exit, 64);

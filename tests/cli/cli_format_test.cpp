@@ -119,7 +119,7 @@ TEST_F(CliFormat, ConvertKeepsCountersAndNeverLeavesPartialOutput)
     EXPECT_FALSE(fs::exists(Dir / "new.vgn"));
 
     r = Run({ "convert", kSample, Dir / "no-folder" / "x.vgn" });
-    EXPECT_EQ(r.Exit, 2);
+    EXPECT_EQ(r.Exit, 3);
     EXPECT_NE(r.Err.find("no-folder/x.vgn"), std::string::npos);
     EXPECT_EQ(Run({ "convert", kSample }).Exit, 64);
 }

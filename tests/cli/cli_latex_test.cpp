@@ -122,7 +122,7 @@ TEST_F(CliLaTeXTest, FailuresLeaveNoOutput)
     const auto cut = dir.Path() / "cut.vgn";
     std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     EXPECT_EQ(Run({ cut.string(), "-o", out.string() }), 2);
-    EXPECT_EQ(Run({ n, "-o", (dir.Path() / "no" / "out.tex").string() }), 2);
+    EXPECT_EQ(Run({ n, "-o", (dir.Path() / "no" / "out.tex").string() }), 3);
     // Nothing beside the two inputs: no output, no temporary file.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);
 }

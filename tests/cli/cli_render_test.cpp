@@ -111,7 +111,7 @@ TEST_F(CliRenderTest, UnreadableInputAndUnwritableOutput)
     EXPECT_EQ(Run({ Out("garbage.vgn"), Out("a.png") }), 2) << err;
     EXPECT_FALSE(fs::exists(dir / "a.png")) << "no picture of half a net";
 
-    EXPECT_EQ(Run({ net.string(), Out("no/such/folder/a.jpg") }), 2);
+    EXPECT_EQ(Run({ net.string(), Out("no/such/folder/a.jpg") }), 3);
     EXPECT_NE(err.find("no/such/folder/a.jpg"), std::string::npos) << err;
 }
 

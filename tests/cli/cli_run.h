@@ -25,14 +25,16 @@ inline std::string ShellQuote(const std::string &text)
     return quoted + "'";
 }
 
-// Runs morvane-cli as a user would, with no standard input; both outputs are captured whole.
-inline CliRun RunCli(const std::vector<std::string> &args)
+// Runs morvane-cli as a user would, with no standard input; both outputs are captured whole,
+// unless standard output is sent to `stdoutPath` (such as /dev/full).
+inline CliRun RunCli(const std::vector<std::string> &args, const std::string &stdoutPath = {})
 {
     TempDir scratch;
     std::string command = ShellQuote(MORVANE_CLI);
     for (const auto &a : args)
         command += " " + ShellQuote(a);
-    command += " </dev/null >" + ShellQuote((scratch.Path() / "out").string()) + " 2>"
+    const std::string out = stdoutPath.empty() ? (scratch.Path() / "out").string() : stdoutPath;
+    command += " </dev/null >" + ShellQuote(out) + " 2>"
         + ShellQuote((scratch.Path() / "err").string());
     const int status = std::system(command.c_str());
     return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(scratch.Path() / "out"),
