@@ -157,15 +157,23 @@ TEST_F(FilesTest, FailedSaveLeavesTheFilesAsTheyWere)
     EXPECT_EQ(failures, 1);
     EXPECT_EQ(ReadAll(path), netBefore);
 
-    // The net file cannot be replaced: nothing half-written is left in the folder.
+    // The net file cannot be replaced (write-protected, a folder in its place): the description
+    // was once put in place before the net failed, and the window took the new name.
     QDir(Path("kept.xml")).removeRecursively();
+    ASSERT_TRUE(gn->SaveNetAs(*net, path));
+    const QByteArray netSaved = ReadAll(path), xmlSaved = ReadAll(Path("kept.xml"));
+    AddPosition(net->Net(), 200, 40, "L3");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     QDir().mkpath(Path("other.vgn"));
-    AnswerModal([](QWidget *modal) { modal->close(); });
-    EXPECT_FALSE(gn->SaveNetAs(*net, Path("other.vgn")));
-    const QStringList left = QDir(Path("")).entryList(QDir::Files | QDir::Hidden);
-    for (const QString &name : left)
-        EXPECT_TRUE(name == "kept.vgn" || name == "kept.xml" || name == "other.xml")
-            << name.toStdString();
+    for (const QString &target : { path, Path("other.vgn") }) {
+        AnswerModal([](QWidget *modal) { modal->close(); });
+        EXPECT_FALSE(gn->SaveNetAs(*net, target));
+        EXPECT_EQ(net->windowTitle(), path);
+    }
+    EXPECT_EQ(ReadAll(path), netSaved);
+    EXPECT_EQ(ReadAll(Path("kept.xml")), xmlSaved);
+    EXPECT_EQ(QDir(Path("")).entryList(QDir::Files | QDir::Hidden),
+        (QStringList { "kept.vgn", "kept.xml" }));
 }
 
 TEST_F(FilesTest, ReopenHistoryKeepsTheLatestFilesMostRecentFirst)

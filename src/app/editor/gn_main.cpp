@@ -14,6 +14,7 @@
 #include "toolbar_strip.h"
 
 #include "export/xml_export.h"
+#include "format/atomic_file.h"
 #include "format/net_reader.h"
 #include "format/net_writer.h"
 #include "format/post_read.h"
@@ -449,14 +450,28 @@ TNet *TGN::OpenNet(const QString &path)
 
 bool TGN::SaveNetAs(TNet &net, const QString &path)
 {
-    net.SetFileName(FileNameOf(path));
-    TWriteResult written = TXMLExport(net.Net(), (net.FileName() + ".xml").toStdString()).Save();
+    // Both files are written in full before either is put in place, and the window takes the
+    // new name only once both are there: a failure leaves the folder and the window as they were.
+    // The description goes beside the path chosen, even when that is a link to a net elsewhere.
+    const QString name = FileNameOf(path);
+    // The description recomputes the connections, so it is made before the net's bytes.
+    const std::string xmlPath = (name + ".xml").toStdString();
+    const std::string xml = TXMLExport(net.Net(), xmlPath).GetFileText();
+    TAtomicFile netFile, xmlFile;
+    TWriteResult written = netFile.Prepare(path.toStdString(), WriteNetToString(net.Net()));
     if (written)
-        written = SaveNetFile(path.toStdString(), net.Net());
+        written = xmlFile.Prepare(xmlPath, xml);
+    // The net first: with both prepared a rename fails only if the folder changes meanwhile,
+    // and then an old description beside the new net is the lesser loss.
+    if (written)
+        written = netFile.Commit();
+    if (written)
+        written = xmlFile.Commit();
     if (!written) {
         ReportFailure(QString::fromStdString(written.Reason));
         return false;
     }
+    net.SetFileName(name);
     AddToReopen(path);
     return true;
 }
