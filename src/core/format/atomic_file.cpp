@@ -64,7 +64,7 @@ int ResolveLinks(const std::string &path, std::string &target)
         if (length < 0)
             return errno;
         link.resize(std::size_t(length));
-        target = link.front() == '/' ? link : FolderOf(target) + "/" + link;
+        target = !link.empty() && link.front() == '/' ? link : FolderOf(target) + "/" + link;
     }
     return ELOOP;
 }
