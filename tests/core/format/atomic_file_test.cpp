@@ -5,6 +5,8 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utility>
 
 namespace morvane {
 namespace {
@@ -37,20 +39,26 @@ TEST(AtomicFile, SavesThroughLinksToTheirFinalTarget)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "real"), fs::directory_iterator()), 2);
 }
 
-// A write-protected file in a writable folder was silently replaced.
-TEST(AtomicFile, RefusesAWriteProtectedFileAndLeavesItAsItWas)
+// A write-protected file in a writable folder was silently replaced, and so was a special file.
+TEST(AtomicFile, RefusesWhatItMayNotReplaceAndLeavesItAsItWas)
 {
     const test::TempDir dir;
-    const std::string path = (dir.Path() / "net.vgn").string();
-    test::WriteFile(path, "old");
-    fs::permissions(path, fs::perms(0444));
+    const std::string file = (dir.Path() / "net.vgn").string();
+    const std::string fifo = (dir.Path() / "pipe.vgn").string();
+    test::WriteFile(file, "old");
+    fs::permissions(file, fs::perms(0444));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
 
-    const TWriteResult result = WriteFileAtomically(path, "new");
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.Reason, path + " is read-only");
-    EXPECT_EQ(test::ReadFile(path), "old");
-    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0444));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    for (const auto &[path, reason] : { std::pair { file, file + " is read-only" },
+             std::pair { fifo, fifo + " is not a regular file" } }) {
+        const TWriteResult result = WriteFileAtomically(path, "new");
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.Reason, reason);
+    }
+    EXPECT_EQ(test::ReadFile(file), "old");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
 // The temporary name was the path plus a suffix, too long for a valid name near the limit.
