@@ -6,6 +6,12 @@
 #include <QCheckBox>
 #include <QMenu>
 
+#include <array>
+#include <climits>
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+
 namespace morvane::test {
 namespace {
 
@@ -142,6 +148,50 @@ TEST_F(StoreTest, LoadSkipsWhatIsMissingAndStopsQuietlyAtAWrongType)
     EXPECT_EQ(history.History, std::vector<std::string> { "/n/zero.vgn" });
 }
 
+TEST_F(StoreTest, AHugeHistoryIsReadInOnePassUpToTheFilesItKeeps)
+{
+    // Written newest index first, so that the order of the lines does not give the answer away.
+    // File_1 names File_0's file again; a value of the wrong type past the kept ones is never read.
+    constexpr int kValues = 30000;
+    std::string text = "[SOFTWARE\\Tarvisk\\Morvane\\ReOpen]\n\"File_20000\"=int:1\n";
+    for (int n = kValues - 2; n >= 0; --n)
+        text += "\"File_" + std::to_string(n) + "\"=\""
+            + (n == 1 ? "/N/F0" : "/n/f" + std::to_string(n)) + "\"\n";
+    WriteFile(m_dir.filePath("registry").toStdString(), text);
+    FakeWindow window;
+    LoadFromRegistry(rpReOpen, window);
+    EXPECT_EQ(window.History,
+        (std::vector<std::string> { "/n/f0", "/N/F0", "/n/f2", "/n/f3", "/n/f4", "/n/f5" }));
+}
+
+TEST_F(StoreTest, AStoreThatIsNoRegularFileOfSensibleSizeIsNotReadAndSaysWhy)
+{
+    const std::string store = m_dir.filePath("registry").toStdString();
+    const std::string entry = "[SOFTWARE\\Tarvisk\\Morvane\\ReOpen]\n\"File_0\"=\"/n/a.vgn\"\n";
+    const struct
+    {
+        const char *what;
+        std::function<void()> make;
+        bool read;
+    } rows[] = {
+        { "small file", [&] { WriteFile(store, entry); }, true },
+        { "file over 1 MiB", [&] { WriteFile(store, entry + std::string(1 << 20, '\n')); }, false },
+        { "FIFO", [&] { ASSERT_EQ(::mkfifo(store.c_str(), 0600), 0); }, false },
+        { "directory", [&] { std::filesystem::create_directory(store); }, false },
+        { "link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", store); },
+            false },
+    };
+    for (const auto &row : rows) {
+        std::filesystem::remove_all(store);
+        row.make();
+        FakeWindow window;
+        std::string why = "unset";
+        LoadFromRegistry(rpReOpen, window, &why);
+        EXPECT_EQ(window.History.size(), row.read ? 1u : 0u) << row.what;
+        EXPECT_EQ(why.empty(), row.read) << row.what << ": " << why;
+    }
+}
+
 TEST_F(StoreTest, ClearRemovesTheProgramsKeyAndLeavesTheMakersMark)
 {
     FakeWindow window;
@@ -202,6 +252,44 @@ TEST_F(StartUpTest, PlacementAndHistoryAreRestoredAndSavedAtExit)
     reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\ReOpen", false);
     EXPECT_EQ(reg.ReadString("File_0"), "/n/third.vgn");
     EXPECT_EQ(reg.ReadString("File_2"), "/n/older.vgn");
+}
+
+TEST_F(StartUpTest, AStoredPlacementThatCannotBeSeenGivesTheDesignedOneAndIsNotSavedBack)
+{
+    const auto restart = [this] {
+        ShutDown();
+        StartUp(false);
+        gn = Program().GN;
+    };
+    const auto placement = [](const TRegistryClient &w) {
+        return std::tuple(w.WindowLeft(), w.WindowTop(), w.WindowWidth(), w.WindowHeight());
+    };
+    TRegistry().DeleteKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window");
+    restart();
+    const auto designed = placement(*gn);
+
+    constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+    const std::int32_t rows[][4] = {
+        { 0, 0, kMax, kMax }, // larger than the screens
+        { kMax, kMax, 593, 424 }, // overflows
+        { kMin, kMin, 593, 424 }, { -5000, -5000, 593, 424 }, // off-screen
+        { 0, 0, 0, -1 }, // no size
+    };
+    for (const auto &row : rows) {
+        {
+            TRegistry reg;
+            reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window", true);
+            for (int i = 0; i < 4; ++i)
+                reg.WriteInteger(std::array { "Left", "Top", "Width", "Height" }[i], row[i]);
+        }
+        restart();
+        EXPECT_EQ(placement(*gn), designed)
+            << row[0] << " " << row[1] << " " << row[2] << " " << row[3];
+        gn->close();
+        FakeWindow saved;
+        LoadFromRegistry(rpWindow, saved);
+        EXPECT_EQ(placement(saved), designed) << "saved back";
+    }
 }
 
 } // namespace

@@ -84,9 +84,7 @@ TGN::TGN(QWidget *parent)
     formFont.setPixelSize(11);
     setFont(formFont);
     menuBar()->setFont(QApplication::font());
-    resize(593, 424);
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - frameGeometry().center());
+    PlaceAsDesigned();
 
     resources::RegisterCursor(crPosition, "POSITION");
     resources::RegisterCursor(crTransition, "TRANSITION");
@@ -609,24 +607,62 @@ void TGN::SetWindowStateValue(std::int32_t state)
                               : Qt::WindowNoState);
 }
 
+// The placement from the store is taken only as a whole, and only if the window can then be
+// seen; otherwise the window gets the placement it is designed with. Nothing strange reaches Qt,
+// and so nothing strange is saved back at exit.
+TWindowPlacement &TGN::LoadedPlacement()
+{
+    if (!m_loadedPlacement)
+        m_loadedPlacement
+            = TWindowPlacement { WindowLeft(), WindowTop(), WindowWidth(), WindowHeight() };
+    return *m_loadedPlacement;
+}
+
 void TGN::SetWindowLeft(std::int32_t v)
 {
-    move(v, pos().y());
+    LoadedPlacement().Left = v;
 }
 
 void TGN::SetWindowTop(std::int32_t v)
 {
-    move(pos().x(), v);
+    LoadedPlacement().Top = v;
 }
 
 void TGN::SetWindowWidth(std::int32_t v)
 {
-    resize(v, height());
+    LoadedPlacement().Width = v;
 }
 
 void TGN::SetWindowHeight(std::int32_t v)
 {
-    resize(width(), v);
+    LoadedPlacement().Height = v;
+}
+
+void TGN::PlacementLoaded()
+{
+    if (!m_loadedPlacement)
+        return;
+    const TWindowPlacement p = *m_loadedPlacement;
+    m_loadedPlacement.reset();
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    if (!PlacementFits(p, screens)) {
+        PlaceAsDesigned();
+        return;
+    }
+    move(int(p.Left), int(p.Top));
+    resize(int(p.Width), int(p.Height));
+}
+
+void TGN::PlaceAsDesigned()
+{
+    resize(593, 424);
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "settings/registry_persistence.h"
+#include "window_placement.h"
 
 #include "common/message_list.h"
 #include "model/drawing_objects.h"
@@ -14,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +99,7 @@ public:
     void SetWindowTop(std::int32_t v) override;
     void SetWindowWidth(std::int32_t v) override;
     void SetWindowHeight(std::int32_t v) override;
+    void PlacementLoaded() override;
     std::vector<std::string> ReopenEntries() const override;
     void AddToReopen(const std::string &path) override;
 
@@ -135,6 +138,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The size the window is designed with, centred on the primary screen.
+    void PlaceAsDesigned();
+    // The placement handed over by a load so far, starting from the window's own.
+    TWindowPlacement &LoadedPlacement();
     void CreateMenus();
     void CreateToolbars();
     void CreateStatusBar();
@@ -151,6 +158,7 @@ private:
     QImage m_modeGlyph;
     std::unique_ptr<TDrawingObjects> m_clipObjects;
     QStringList m_reopenList;
+    std::optional<TWindowPlacement> m_loadedPlacement;
 
     QMdiArea *m_mdi = nullptr;
     QSplitter *m_messageSplitter = nullptr;

@@ -15,6 +15,9 @@
 #include <QApplication>
 #include <QProxyStyle>
 
+#include <iostream>
+#include <string>
+
 namespace morvane {
 
 namespace {
@@ -63,7 +66,12 @@ void StartUp(bool showSplash)
     // 6. The options dialog, and with it the options record and its defaults.
     p.Options = new TOptions(p.GN, p.GN);
     // 7. Window placement and reopen history.
-    LoadFromRegistry(rpWindow | rpReOpen, *p.GN);
+    // A store that is there but not fit to read is left alone: the program starts with its
+    // defaults and says why.
+    std::string unread;
+    LoadFromRegistry(rpWindow | rpReOpen, *p.GN, &unread);
+    if (!unread.empty())
+        std::cerr << "Settings not restored: " << unread << "\n";
     // 8. The other dialogs.
     p.ErrorMessage = new TErrorMessage(p.GN);
     p.ExportOptions = new TExportOptions(p.GN);

@@ -38,14 +38,18 @@ public:
     virtual void SetWindowTop(std::int32_t v) = 0;
     virtual void SetWindowWidth(std::int32_t v) = 0;
     virtual void SetWindowHeight(std::int32_t v) = 0;
+    // Called after a load of the placement, whether it handed over every value, some or none,
+    // so that the window can judge the values together.
+    virtual void PlacementLoaded() { }
 
     // Most recent first.
     virtual std::vector<std::string> ReopenEntries() const = 0;
     virtual void AddToReopen(const std::string &path) = 0;
 };
 
-// Always true: a damaged or missing store only restores less.
-bool LoadFromRegistry(unsigned parts, TRegistryClient &client);
+// Always true: a damaged or missing store only restores less. A store that is there but was not
+// read (not a regular file, too large) restores nothing; why goes to *unread when it is given.
+bool LoadFromRegistry(unsigned parts, TRegistryClient &client, std::string *unread = nullptr);
 // Errors (a store that cannot be written) reach the caller.
 void SaveToRegistry(bool lazy, const TRegistryClient &client);
 void ClearRegistry();

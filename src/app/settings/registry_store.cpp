@@ -5,15 +5,22 @@
 
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <fcntl.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace morvane {
 
 namespace {
 
 constexpr const char *kHeader = "Morvane registry 1";
+
+// The store holds a few dozen short values; anything much larger is not ours.
+constexpr off_t kLargestStore = 1 << 20;
 
 std::filesystem::path &FolderOverride()
 {
@@ -166,12 +173,46 @@ void TRegistry::SetStoreFolder(const std::filesystem::path &folder)
 
 TRegistry::TRegistry()
 {
-    std::ifstream in(StoreFile(), std::ios::binary);
-    if (in) {
-        std::ostringstream text;
-        text << in.rdbuf();
-        m_data = TRegistryData::Parse(text.str());
+    const std::string file = StoreFile().string();
+    // Opened without blocking, so that a FIFO in the store's place cannot hold the program up,
+    // and looked at before a byte is read, so that a device or a huge file is not read whole.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            m_unread = file + ": " + std::strerror(errno);
+        return;
     }
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0)
+        m_unread = file + ": " + std::strerror(errno);
+    else if (!S_ISREG(info.st_mode))
+        m_unread = file + " is not a regular file";
+    else if (info.st_size > kLargestStore)
+        m_unread = file + " is larger than " + std::to_string(kLargestStore >> 20) + " MiB";
+    std::string text;
+    if (m_unread.empty()) {
+        // Never more than the limit, even if the file grows while it is read.
+        text.resize(std::size_t(kLargestStore));
+        std::size_t got = 0;
+        while (got < text.size()) {
+            const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                m_unread = file + ": " + std::strerror(errno);
+                break;
+            }
+            if (n == 0)
+                break;
+            got += std::size_t(n);
+        }
+        text.resize(got);
+    }
+    ::close(fd);
+    if (m_unread.empty())
+        m_data = TRegistryData::Parse(text);
 }
 
 TRegistry::~TRegistry()
@@ -310,6 +351,13 @@ std::optional<std::size_t> TRegistry::ValueCount() const
     if (!key)
         return std::nullopt;
     return key->Values.size();
+}
+
+std::span<const TRegistryValue> TRegistry::Values() const
+{
+    if (const auto *key = Current())
+        return key->Values;
+    return {};
 }
 
 const TRegistryValue &TRegistry::Find(const std::string &name) const

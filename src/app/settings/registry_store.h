@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -64,10 +65,15 @@ public:
     // Deletes the key with every subkey and value; false when there was no such key.
     bool DeleteKey(const std::string &path);
     const std::string &CurrentPath() const { return m_current; }
+    // Why the store on disk was not read (it then counts as empty); empty when it was read or
+    // there was none.
+    const std::string &Unread() const { return m_unread; }
 
     bool ValueExists(const std::string &name) const;
     // The number of values of the open key; nothing when no key is open.
     std::optional<std::size_t> ValueCount() const;
+    // The open key's values in the order they were first written; none when no key is open.
+    std::span<const TRegistryValue> Values() const;
     std::string ReadString(const std::string &name) const;
     std::int32_t ReadInteger(const std::string &name) const;
     void WriteString(const std::string &name, const std::string &value);
@@ -96,6 +102,7 @@ private:
     std::string m_current; // folded path of the open key, empty when none
     bool m_open = false;
     bool m_dirty = false;
+    std::string m_unread;
 };
 
 } // namespace morvane
