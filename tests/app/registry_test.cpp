@@ -175,7 +175,8 @@ TEST_F(StoreTest, AStoreThatIsNoRegularFileOfSensibleSizeIsNotReadAndSaysWhy)
         bool read;
     } rows[] = {
         { "small file", [&] { WriteFile(store, entry); }, true },
-        { "file over 1 MiB", [&] { WriteFile(store, entry + std::string(1 << 20, '\n')); }, false },
+        { "file over 16 MiB", [&] { WriteFile(store, entry + std::string(16 << 20, '\n')); },
+            false },
         { "FIFO", [&] { ASSERT_EQ(::mkfifo(store.c_str(), 0600), 0); }, false },
         { "directory", [&] { std::filesystem::create_directory(store); }, false },
         { "link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", store); },

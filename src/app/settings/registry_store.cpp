@@ -19,8 +19,9 @@ namespace {
 
 constexpr const char *kHeader = "Morvane registry 1";
 
-// The store holds a few dozen short values; anything much larger is not ours.
-constexpr off_t kLargestStore = 1 << 20;
+// The store holds a few dozen short values; a history grown by another program may hold many
+// more, which a linear load still reads quickly. Anything far larger is not ours.
+constexpr off_t kLargestStore = off_t(16) << 20;
 
 std::filesystem::path &FolderOverride()
 {
