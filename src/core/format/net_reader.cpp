@@ -3,6 +3,7 @@
 
 #include "common/message_list.h"
 #include "format/class_registry.h"
+#include "format/file_bytes.h"
 #include "format/identifiers.h"
 #include "format/legacy_components.h"
 #include "model/drawing_objects.h"
@@ -10,15 +11,10 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <new>
 #include <span>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace morvane {
 
@@ -700,62 +696,6 @@ TReadResult ReadNet(
     TNetReader reader(bytes, net, onRootError);
     return reader.Read();
 }
-
-namespace {
-
-std::string SizeLimitText()
-{
-    return "Larger than " + std::to_string(kMaxNetFileBytes >> 30)
-        + " GiB, the most this program reads";
-}
-
-// Reads the whole file into `bytes`, or says why not. Only a regular file of at most
-// kMaxNetFileBytes is read: a FIFO, a device or a folder is refused before any read that could
-// wait forever or never end.
-std::string ReadWholeFile(const std::string &path, std::string &bytes)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::strerror(errno);
-    struct stat info
-    {
-    };
-    std::string problem;
-    if (::fstat(fd, &info) != 0)
-        problem = std::strerror(errno);
-    else if (!S_ISREG(info.st_mode))
-        problem = S_ISDIR(info.st_mode) ? "Is a directory" : "Not a regular file";
-    else if (static_cast<std::uint64_t>(info.st_size) > kMaxNetFileBytes)
-        problem = SizeLimitText();
-    try {
-        if (problem.empty())
-            bytes.reserve(static_cast<std::size_t>(info.st_size));
-        char buffer[65536];
-        while (problem.empty()) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got == 0)
-                break;
-            if (got < 0) {
-                if (errno != EINTR)
-                    problem = std::strerror(errno);
-                continue;
-            }
-            // A file that grows while it is read is held to the same limit.
-            if (bytes.size() + static_cast<std::size_t>(got) > kMaxNetFileBytes)
-                problem = SizeLimitText();
-            else
-                bytes.append(buffer, static_cast<std::size_t>(got));
-        }
-    } catch (const std::bad_alloc &) {
-        problem = "Not enough memory to read it";
-    }
-    ::close(fd);
-    if (!problem.empty())
-        std::string().swap(bytes);
-    return problem;
-}
-
-} // namespace
 
 TReadResult ReadNetFile(
     const std::string &path, TDrawingObjects &net, const TRootErrorCallback &onRootError)

@@ -4,7 +4,6 @@
 #include "format/byte_reader.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -47,15 +46,11 @@ std::string FormatRootError(const std::string &text, std::size_t offset);
 std::string PropertyErrorText(std::string_view objectName, std::string_view property);
 std::string ClassNotFoundText(std::string_view className);
 
-// The largest net file ReadNetFile reads; anything larger is refused unread.
-inline constexpr std::uint64_t kMaxNetFileBytes = std::uint64_t { 1 } << 30;
-
 // Reads a net stream into `net` (normally the empty document of a new net window). Errors inside
 // the object list become "Worning : " lines of the document's message list.
 TReadResult ReadNet(
     std::string_view bytes, TDrawingObjects &net, const TRootErrorCallback &onRootError = {});
-// Reads only a regular file of at most kMaxNetFileBytes: anything else is OpenFailed, unread and
-// without waiting on it.
+// Reads the file with ReadWholeFile: what it refuses is OpenFailed with its reason.
 TReadResult ReadNetFile(
     const std::string &path, TDrawingObjects &net, const TRootErrorCallback &onRootError = {});
 
