@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include <sys/stat.h>
+
 namespace morvane::test {
 namespace {
 
@@ -98,6 +100,29 @@ TEST_F(FilesTest, CorruptedFileKeepsWhatWasReadAfterTheErrorDialog)
     EXPECT_EQ(net->Net().Positions().size(), 1u);
     EXPECT_EQ(net->Net().Transitions().size(), 1u);
     EXPECT_EQ(gn->EditorMode(), mdEdit) << "the open completes";
+}
+
+// A FIFO once froze the editor, and /dev/zero or a huge file took every open net down with it:
+// such files are refused unread and the other windows stay.
+TEST_F(FilesTest, OpenRefusesWhatIsNotANetFileAndKeepsTheOtherNets)
+{
+    const QString kept = Path("kept.vgn");
+    WriteSampleNet(kept);
+    gn->OpenNet(kept);
+    const QString fifo = Path("fifo.vgn");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString &path : { fifo, Path(""), QString("/dev/zero") }) {
+        QString shown;
+        AnswerModal([&](QWidget *modal) {
+            shown = qobject_cast<QMessageBox *>(modal)->text();
+            modal->close();
+        });
+        TNet *net = gn->OpenNet(path);
+        EXPECT_TRUE(shown.startsWith(QString("Cannot open file \"%1\". ").arg(path))) << shown.toStdString();
+        EXPECT_EQ(net->Net().Count(), 0u);
+    }
+    EXPECT_EQ(gn->NetWindows().size(), 4u);
+    EXPECT_EQ(gn->NetWindows().front()->Net().Positions().size(), 2u);
 }
 
 // Dotted folders and names with two dots: the open and save tests.

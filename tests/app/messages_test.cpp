@@ -99,5 +99,25 @@ TEST_F(MessagesTest, ALineLeadsToItsOwnWindowAndClosingAnyWindowClearsTheList)
     EXPECT_TRUE(gn->Messages().Empty());
 }
 
+// A million reading warnings once froze the window while the list took them one by one.
+TEST_F(MessagesTest, AVeryLongListShowsItsHeadAndCountsTheRest)
+{
+    TNet *net = NewSizedNet();
+    auto l1 = AddPosition(net->Net(), 40, 40, "L1");
+    const std::size_t listed = TMessageListBox::kMaxShownLines;
+    for (std::size_t i = 0; i < listed + 25; ++i)
+        gn->Messages().Add("warning " + std::to_string(i), i == listed ? l1 : nullptr);
+    gn->lbMessages()->Sync();
+    const QStringList lines = Lines();
+    ASSERT_EQ(std::size_t(lines.size()), listed + 1);
+    EXPECT_EQ(lines[int(listed) - 1], QString("warning %1").arg(listed - 1));
+    EXPECT_EQ(lines.last(), "... and 25 more messages");
+
+    // The counting line is no message: it leads to no object.
+    gn->lbMessages()->setCurrentRow(int(listed));
+    gn->NavigateToMessage();
+    EXPECT_EQ(net->Selected(), nullptr);
+}
+
 } // namespace
 } // namespace morvane::test

@@ -4,6 +4,7 @@
 #include "format/byte_writer.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,6 +63,32 @@ TEST_F(CliFormat, InfoOutputsAndExitCodes)
 
     EXPECT_EQ(Run({ "info" }).Exit, 64);
     EXPECT_EQ(Run({ "info", "a", "b" }).Exit, 64);
+}
+
+// A FIFO once blocked every command, and /dev/zero or a huge file ran them out of memory: only
+// regular files of sensible size are read, the others are refused unread with exit 2.
+TEST_F(CliFormat, RefusesWhatIsNotANetFileWithoutReadingIt)
+{
+    const fs::path fifo = Dir / "fifo.vgn";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path huge = Dir / "huge.vgn";
+    WriteFile(huge, "");
+    fs::resize_file(huge, 3ull << 30); // sparse: nothing is written
+    const struct
+    {
+        std::vector<std::string> Args;
+        std::string Reason;
+    } cases[] = {
+        { { "info", fifo }, "Not a regular file" },
+        { { "check", Dir }, "Is a directory" },
+        { { "xml", "/dev/zero", "-o", Dir / "z.xml" }, "Not a regular file" },
+        { { "convert", huge, Dir / "out.vgn" }, "Larger than 1 GiB, the most this program reads" },
+    };
+    for (const auto &c : cases) {
+        const TRun r = Run(c.Args);
+        EXPECT_EQ(r.Exit, 2) << c.Args[0];
+        EXPECT_EQ(r.Err, "morvane-cli: cannot read " + c.Args[1] + ": " + c.Reason + "\n");
+    }
 }
 
 TEST_F(CliFormat, WarningsInReadingOrder)

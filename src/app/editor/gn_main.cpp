@@ -424,10 +424,20 @@ TNet *TGN::OpenNet(const QString &path)
     net->SetyPgSize(Globals().yPageSize);
     net->SetFileName(FileNameOf(path));
     m_messages->Clear();
-    const TReadResult result = ReadNetFile(
-        path.toStdString(), net->Net(), [this](const std::string &text, std::size_t offset) {
-            Messages().Add(FormatRootError(text, offset));
-        });
+    TReadResult result;
+    try {
+        result = ReadNetFile(
+            path.toStdString(), net->Net(), [this](const std::string &text, std::size_t offset) {
+                Messages().Add(FormatRootError(text, offset));
+            });
+        if (result.Status != TReadStatus::OpenFailed)
+            RunPostReadSteps(net->Net());
+    } catch (const std::exception &e) {
+        // Memory ran out half-way, say: the half net is dropped and the other windows live on.
+        net->Net().Clear();
+        m_messages->Clear();
+        result = { TReadStatus::OpenFailed, e.what(), 0 };
+    }
     if (result.Status == TReadStatus::OpenFailed) {
         // The window stays, empty; it can be saved or closed like a new one.
         MenuStatus(true);
@@ -440,7 +450,6 @@ TNet *TGN::OpenNet(const QString &path)
     if (!Messages().Empty())
         ShowMessagePanel();
     net->Zoom(0, true);
-    RunPostReadSteps(net->Net());
     MenuStatus(true);
     SetMode(mdEdit);
     return net;
@@ -538,7 +547,9 @@ void TGN::NavigateToMessage()
     bool recheck = false;
     std::shared_ptr<TDrawingObject> obj;
     TNet *target = nullptr;
-    for (int row = 0; row < m_messages->count() && std::size_t(row) < Messages().Count(); ++row) {
+    // The closing "more messages" line past the listed ones leads nowhere.
+    const std::size_t listed = std::min(Messages().Count(), TMessageListBox::kMaxShownLines);
+    for (int row = 0; row < m_messages->count() && std::size_t(row) < listed; ++row) {
         if (!m_messages->item(row)->isSelected())
             continue;
         auto o = Messages()[std::size_t(row)].Object.lock();

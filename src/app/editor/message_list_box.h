@@ -5,6 +5,8 @@
 
 #include <QListWidget>
 
+#include <cstddef>
+
 namespace morvane {
 
 // The main window's message list box. The documents write their lines into Messages(); the box
@@ -14,6 +16,9 @@ class TMessageListBox : public QListWidget
 {
     Q_OBJECT
 public:
+    // The most lines the box lists; the rest are counted in one closing line.
+    static constexpr std::size_t kMaxShownLines = 10000;
+
     explicit TMessageListBox(QWidget *parent = nullptr);
 
     TMessageList &Messages() { return m_messages; }

@@ -3,6 +3,7 @@
 
 #include "common/message_list.h"
 #include "format/class_registry.h"
+#include "format/file_bytes.h"
 #include "format/identifiers.h"
 #include "format/legacy_components.h"
 #include "model/drawing_objects.h"
@@ -699,19 +700,10 @@ TReadResult ReadNet(
 TReadResult ReadNetFile(
     const std::string &path, TDrawingObjects &net, const TRootErrorCallback &onRootError)
 {
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return { TReadStatus::OpenFailed, std::strerror(errno), 0 };
     std::string bytes;
-    char buffer[16384];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    const int error = errno;
-    std::fclose(file);
-    if (failed)
-        return { TReadStatus::OpenFailed, std::strerror(error), 0 };
+    std::string problem = ReadWholeFile(path, bytes);
+    if (!problem.empty())
+        return { TReadStatus::OpenFailed, std::move(problem), 0 };
     return ReadNet(bytes, net, onRootError);
 }
 

@@ -50,6 +50,7 @@ std::string ClassNotFoundText(std::string_view className);
 // the object list become "Worning : " lines of the document's message list.
 TReadResult ReadNet(
     std::string_view bytes, TDrawingObjects &net, const TRootErrorCallback &onRootError = {});
+// Reads the file with ReadWholeFile: what it refuses is OpenFailed with its reason.
 TReadResult ReadNetFile(
     const std::string &path, TDrawingObjects &net, const TRootErrorCallback &onRootError = {});
 
