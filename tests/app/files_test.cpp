@@ -118,7 +118,8 @@ TEST_F(FilesTest, OpenRefusesWhatIsNotANetFileAndKeepsTheOtherNets)
             modal->close();
         });
         TNet *net = gn->OpenNet(path);
-        EXPECT_TRUE(shown.startsWith(QString("Cannot open file \"%1\". ").arg(path))) << shown.toStdString();
+        EXPECT_TRUE(shown.startsWith(QString("Cannot open file \"%1\". ").arg(path)))
+            << shown.toStdString();
         EXPECT_EQ(net->Net().Count(), 0u);
     }
     EXPECT_EQ(gn->NetWindows().size(), 4u);
