@@ -6,6 +6,7 @@
 #include "render/bmp_writer.h"
 #include "render/jpeg_writer.h"
 #include "render/net_picture.h"
+#include "render/picture_limits.h"
 #include "render/png_writer.h"
 
 #include "options/real_options.h"
@@ -25,20 +26,18 @@ namespace {
 
 constexpr const char *kName = "render";
 
-enum class TFormat { Bmp, Jpeg, Png };
-
 struct TRenderArgs
 {
     std::string input;
     std::string output;
-    TFormat format = TFormat::Bmp;
+    TPictureFormat format = TPictureFormat::Bmp;
     TPictureSettings picture;
     int bpp = 24;
     int quality = 40;
     bool grey = false;
 };
 
-std::optional<TFormat> FormatOf(const std::string &path)
+std::optional<TPictureFormat> FormatOf(const std::string &path)
 {
     const auto dot = path.find_last_of('.');
     const auto slash = path.find_last_of('/');
@@ -48,11 +47,11 @@ std::optional<TFormat> FormatOf(const std::string &path)
     std::transform(
         ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     if (ext == "bmp")
-        return TFormat::Bmp;
+        return TPictureFormat::Bmp;
     if (ext == "jpg" || ext == "jpeg")
-        return TFormat::Jpeg;
+        return TPictureFormat::Jpeg;
     if (ext == "png")
-        return TFormat::Png;
+        return TPictureFormat::Png;
     return std::nullopt;
 }
 
@@ -69,9 +68,9 @@ TRenderArgs ParseArgs(const std::vector<std::string> &args)
     if (!format)
         throw TUsageError("the output file must end in .bmp, .jpg or .png: " + a.output);
     a.format = *format;
-    if (p.Has("bpp") && a.format != TFormat::Bmp)
+    if (p.Has("bpp") && a.format != TPictureFormat::Bmp)
         throw TUsageError("--bpp applies to .bmp pictures only");
-    if ((p.Has("quality") || p.Has("grey")) && a.format != TFormat::Jpeg)
+    if ((p.Has("quality") || p.Has("grey")) && a.format != TPictureFormat::Jpeg)
         throw TUsageError(
             std::string(p.Has("grey") ? "--grey" : "--quality") + " applies to .jpg pictures only");
     a.bpp = p.Int("bpp", a.bpp, 0, 99);
@@ -111,10 +110,15 @@ std::unique_ptr<QGuiApplication> StartGui()
 }
 
 // A picture that cannot be made (EncodeFailed) is the input's fault: exit 2 naming the net.
+// The format's limits are checked from the picture's size before anything is allocated.
 TWriteResult Render(TDrawingObjects &net, TRealOptions &options, const TRenderArgs &a)
 {
+    const TPictureSize size = NetPictureSize(net, options, a.picture);
+    const std::string limit = PictureFormatLimitError(a.format, size.Width, size.Height, a.bpp);
+    if (!limit.empty())
+        return TWriteResult::Failed(TWriteStatus::EncodeFailed, a.output, limit);
     const QPalette palette = PicturePalette();
-    if (a.format == TFormat::Jpeg) {
+    if (a.format == TPictureFormat::Jpeg) {
         // Drawn and encoded in bands: a large net at a large scale never needs its whole picture.
         std::vector<unsigned char> jpeg;
         const std::string error
@@ -126,7 +130,7 @@ TWriteResult Render(TDrawingObjects &net, TRealOptions &options, const TRenderAr
     const TNetPicture picture = MakeNetPicture(net, options, a.picture, palette);
     if (picture.Image.isNull())
         return TWriteResult::Failed(TWriteStatus::EncodeFailed, a.output, picture.Error);
-    if (a.format == TFormat::Bmp)
+    if (a.format == TPictureFormat::Bmp)
         return WriteBmp(picture.Image, a.output, a.bpp);
     return WritePng(picture.Image, a.output);
 }

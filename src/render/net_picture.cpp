@@ -66,19 +66,25 @@ struct TPictureFrame
     std::string Error;
 };
 
+TPictureSize SizeOf(const TExportZoom &zoom, const TPictureSettings &settings)
+{
+    return { std::int64_t(zoom.BottomRight().x) - zoom.TopLeft().x + settings.MarginLeft
+            + settings.MarginRight + 1,
+        std::int64_t(zoom.BottomRight().y) - zoom.TopLeft().y + settings.MarginTop
+            + settings.MarginBottom + 1 };
+}
+
 TPictureFrame Frame(const TExportZoom &zoom, const TPictureSettings &settings)
 {
     TPictureFrame f;
     f.TopLeft = zoom.TopLeft();
     f.BottomRight = zoom.BottomRight();
-    const std::int64_t width = std::int64_t(f.BottomRight.x) - f.TopLeft.x + settings.MarginLeft
-        + settings.MarginRight + 1;
-    const std::int64_t height = std::int64_t(f.BottomRight.y) - f.TopLeft.y + settings.MarginTop
-        + settings.MarginBottom + 1;
-    if (width < 1 || height < 1 || width > (1 << 24) || height > (1 << 24)
+    const auto [width, height] = SizeOf(zoom, settings);
+    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide
         || width * height > kMaxPicturePixels) {
-        f.Error = "the picture would be " + std::to_string(width) + " x " + std::to_string(height)
-            + " pixels, which cannot be made";
+        f.Error = "pictures are at most " + std::to_string(kMaxPictureSide) + " pixels a side and "
+            + std::to_string(kMaxPicturePixels) + " pixels in all; this one would be "
+            + std::to_string(width) + " x " + std::to_string(height);
         return f;
     }
     f.Width = int(width);
@@ -129,6 +135,13 @@ void DrawAll(
 }
 
 } // namespace
+
+TPictureSize NetPictureSize(
+    TDrawingObjects &net, TRealOptions &options, const TPictureSettings &settings)
+{
+    const TExportZoom zoom(net, options, settings.Scale);
+    return SizeOf(zoom, settings);
+}
 
 TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,
     const TPictureSettings &settings, const QPalette &palette)

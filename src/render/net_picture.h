@@ -36,8 +36,15 @@ struct TNetPicture
     TPoint ExtentBottomRight;
 };
 
-// Pictures bigger than this many pixels are refused rather than half-allocated.
+// Pictures bigger than this are refused rather than half-allocated (a whole one is 4 bytes a
+// pixel).
+inline constexpr std::int64_t kMaxPictureSide = std::int64_t(1) << 24;
 inline constexpr std::int64_t kMaxPicturePixels = std::int64_t(1) << 28;
+
+struct TPictureSize
+{
+    std::int64_t Width = 0, Height = 0;
+};
 
 // The colours of a plain light desktop, for pictures that must look the same on every machine
 // whatever its theme (system colour 5, the window background, is white).
@@ -49,6 +56,11 @@ QPalette PicturePalette();
 TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,
     const TPictureSettings &settings, const QPalette &palette);
 TNetPicture MakeNetPicture(
+    TDrawingObjects &net, TRealOptions &options, const TPictureSettings &settings);
+
+// The size MakeNetPicture would give the picture, found without allocating or drawing it, so that
+// a file format's limits can be checked first.
+TPictureSize NetPictureSize(
     TDrawingObjects &net, TRealOptions &options, const TPictureSettings &settings);
 
 // Receives a picture band by band, top to bottom.

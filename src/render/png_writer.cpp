@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "png_writer.h"
 
+#include "picture_limits.h"
+
 #include "format/atomic_file.h"
 
 #include <QBuffer>
@@ -10,6 +12,11 @@ namespace morvane {
 
 TWriteResult WritePng(const QImage &image, const std::string &path)
 {
+    const std::string limit
+        = PictureFormatLimitError(TPictureFormat::Png, image.width(), image.height());
+    if (!limit.empty())
+        return TWriteResult::Failed(
+            TWriteStatus::EncodeFailed, path, "cannot write " + path + ": " + limit);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

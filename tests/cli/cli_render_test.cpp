@@ -115,5 +115,25 @@ TEST_F(CliRenderTest, UnreadableInputAndUnwritableOutput)
     EXPECT_NE(err.find("no/such/folder/a.jpg"), std::string::npos) << err;
 }
 
+// Two positions 1,200,000 pixels apart: the picture would be too wide for PNG and JPEG, and the
+// refusal comes before a 288 MB image is allocated and drawn.
+TEST_F(CliRenderTest, FormatLimitsAreCheckedBeforeDrawing)
+{
+    TDrawingObjects doc(nullptr, nullptr, nullptr);
+    test::PlaceNode<TPosition>(doc, 40, 64, "L1");
+    test::PlaceNode<TPosition>(doc, 1'200'040, 64, "L2");
+    ASSERT_TRUE(SaveNetFile(Out("wide.vgn"), doc));
+    const std::pair<const char *, const char *> cases[] = {
+        { "wide.png", "PNG pictures are at most 1000000 pixels wide; this one would be 12000" },
+        { "wide.jpg", "JPEG pictures are at most 65500 pixels wide; this one would be 12000" },
+    };
+    for (const auto &[name, message] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Run({ Out("wide.vgn"), Out(name) }), 2);
+        EXPECT_NE(err.find(message), std::string::npos) << err;
+        EXPECT_FALSE(fs::exists(dir / name));
+    }
+}
+
 } // namespace
 } // namespace morvane
