@@ -162,10 +162,11 @@ bool Before(const TDrawingObjects &doc, const TArc *a, const TArc *b)
 class TPointCache
 {
 public:
-    TPointCache(const TDrawingObjects &doc, const TSpatialIndex &index)
+    TPointCache(const TDrawingObjects &doc, const TSpatialIndex &index, std::size_t pieces)
         : m_doc(doc)
         , m_index(index)
     {
+        m_points.reserve(2 * pieces);
     }
 
     const TDrawingObjects &Doc() const { return m_doc; }
@@ -626,7 +627,7 @@ void TDrawingObjects::RebuildConnections()
     }
     if (!m_arcs.empty()) {
         const TSpatialIndex index(*this);
-        TPointCache points(*this, index);
+        TPointCache points(*this, index, m_arcs.size());
         for (auto *a : m_arcs)
             Resolve(*a, points);
         for (auto *a : m_arcs)
@@ -699,7 +700,7 @@ void ResolveAll(TDrawingObjects &doc, const std::vector<TArc *> &arcs)
         arcs.front()->ResolveEnds();
     } else if (!arcs.empty()) {
         const TSpatialIndex index(doc);
-        TPointCache points(doc, index);
+        TPointCache points(doc, index, arcs.size());
         for (auto *a : arcs)
             Resolve(*a, points);
     }
