@@ -86,6 +86,24 @@ void BM_RebuildConnections(benchmark::State &state)
 }
 BENCHMARK(BM_RebuildConnections)->Unit(benchmark::kMillisecond);
 
+// 10,000 identical pieces laid on one another between a position and a transition listed after
+// them.
+void BM_RebuildStackedPieces(benchmark::State &state)
+{
+    ResetGlobals();
+    TDrawingObjects net { nullptr, nullptr, nullptr };
+    for (int i = 0; i < 10000; ++i)
+        AddChain(net, 0, 0, { { 16, 16 }, { 216, 100 } });
+    net.Add<TPosition>()->Place(0, 0, "L1");
+    net.Add<TTransition>()->Place(200, 60, "Z1");
+    for (auto _ : state) {
+        net.RebuildConnections();
+        benchmark::DoNotOptimize(net.Transitions().front()->InArcs.data());
+    }
+    state.counters["arcs"] = double(net.Arcs().size());
+}
+BENCHMARK(BM_RebuildStackedPieces)->Unit(benchmark::kMillisecond);
+
 void BM_CheckTopologyAndXml(benchmark::State &state)
 {
     TMessageList messages;

@@ -135,6 +135,145 @@ template <class Scan> void Resolve(TArc &arc, const Scan &scan)
     ResolveEnd(arc, scan);
 }
 
+// What a whole-document pass needs to know of one point, gathered in a single scan: pieces lying
+// on one another share their end points, and looking every piece through all the others at
+// each end would cost the square of their number.
+struct PointSummary
+{
+    // The first two pieces in document order containing the point, the first two ending there,
+    // the first two starting there, and the first node there. Two suffice: at most one of each
+    // pair is the piece being resolved.
+    TArc *on[2] = {};
+    TArc *ending[2] = {};
+    TArc *starting[2] = {};
+    TDrawingObject *node = nullptr;
+};
+
+TArc *FirstOtherThan(TArc *const (&pair)[2], const TArc *self)
+{
+    return pair[0] != self ? pair[0] : pair[1];
+}
+
+bool Before(const TDrawingObjects &doc, const TArc *a, const TArc *b)
+{
+    return a && (!b || doc.IndexOf(a) < doc.IndexOf(b));
+}
+
+class TPointCache
+{
+public:
+    TPointCache(const TDrawingObjects &doc, const TSpatialIndex &index, std::size_t pieces)
+        : m_doc(doc)
+        , m_index(index)
+    {
+        m_points.reserve(2 * pieces);
+    }
+
+    const TDrawingObjects &Doc() const { return m_doc; }
+
+    const PointSummary &At(std::int32_t x, std::int32_t y)
+    {
+        const std::uint64_t key
+            = (std::uint64_t(std::uint32_t(x)) << 32) | std::uint64_t(std::uint32_t(y));
+        const auto [it, added] = m_points.try_emplace(key);
+        if (!added)
+            return it->second;
+        PointSummary &sum = it->second;
+        auto keep = [](TArc *(&pair)[2], TArc *arc) {
+            if (!pair[0])
+                pair[0] = arc;
+            else if (!pair[1])
+                pair[1] = arc;
+        };
+        std::size_t start = 0;
+        for (TDrawingObject *obj = m_index.FindNextAt(x, y, okAll, start, nullptr); obj;
+             ++start, obj = m_index.FindNextAt(x, y, okAll, start, nullptr)) {
+            if (obj->Kind() != okArc) {
+                if (!sum.node)
+                    sum.node = obj;
+                continue;
+            }
+            auto *arc = static_cast<TArc *>(obj);
+            keep(sum.on, arc);
+            if (arc->IsEnd(x, y))
+                keep(sum.ending, arc);
+            if (arc->IsStart(x, y))
+                keep(sum.starting, arc);
+        }
+        return sum;
+    }
+
+private:
+    const TDrawingObjects &m_doc;
+    const TSpatialIndex &m_index;
+    std::unordered_map<std::uint64_t, PointSummary> m_points;
+};
+
+template <class Scan>
+TDrawingObject *NodeAt(const Scan &scan, std::int32_t x, std::int32_t y, const TArc &arc)
+{
+    return FirstAt(scan, x, y, okNodes, &arc);
+}
+
+TDrawingObject *NodeAt(TPointCache &cache, std::int32_t x, std::int32_t y, const TArc &)
+{
+    return cache.At(x, y).node;
+}
+
+// The same answers as the walks above, read from the summaries of the two end points.
+void Resolve(TArc &arc, TPointCache &cache)
+{
+    const TDrawingObjects &doc = cache.Doc();
+    arc.ArcFlags &= std::uint8_t(~(kTouchesNode | kBadOrientation));
+    arc.SetFromNode(nullptr);
+    arc.SetToNode(nullptr);
+
+    const PointSummary &head = cache.At(arc.Left(), arc.Top());
+    arc.SetPrevArc(nullptr);
+    TArc *firstOn = FirstOtherThan(head.on, &arc);
+    if (head.node && (!firstOn || doc.IndexOf(head.node) < doc.IndexOf(firstOn))) {
+        arc.SetFromNode(head.node);
+        arc.ArcFlags |= kTouchesNode;
+    } else if (firstOn) {
+        TArc *prev = FirstOtherThan(head.ending, &arc);
+        if (Before(doc, FirstOtherThan(head.starting, &arc), prev))
+            arc.ArcFlags |= kBadOrientation;
+        if (prev && head.node) {
+            arc.SetFromNode(head.node);
+            arc.ArcFlags |= kTouchesNode;
+        } else if (prev) {
+            arc.SetPrevArc(prev);
+        }
+    }
+
+    const PointSummary &tail = cache.At(arc.Right(), arc.Bottom());
+    firstOn = FirstOtherThan(tail.on, &arc);
+    if (tail.node && (!firstOn || doc.IndexOf(tail.node) < doc.IndexOf(firstOn))) {
+        arc.Arrowed = true;
+        arc.SetToNode(tail.node);
+        arc.ArcFlags |= kTouchesNode;
+        arc.SetNextArc(nullptr);
+    } else if (!firstOn) {
+        arc.SetNextArc(nullptr);
+        arc.Arrowed = false;
+    } else {
+        TArc *next = FirstOtherThan(tail.starting, &arc);
+        if (Before(doc, FirstOtherThan(tail.ending, &arc), next))
+            arc.ArcFlags |= kBadOrientation;
+        // Every piece passed over on the way to the next one clears the arrow.
+        if (next != firstOn)
+            arc.Arrowed = false;
+        if (next && tail.node) {
+            arc.SetToNode(tail.node);
+            arc.Arrowed = true;
+            arc.ArcFlags |= kTouchesNode;
+            arc.SetNextArc(nullptr);
+        } else {
+            arc.SetNextArc(next);
+        }
+    }
+}
+
 bool Contains(const std::vector<std::weak_ptr<TDrawingObject>> &list, const TArc *arc)
 {
     return std::any_of(
@@ -143,11 +282,11 @@ bool Contains(const std::vector<std::weak_ptr<TDrawingObject>> &list, const TArc
 
 // `listsAreFresh`: the transitions' arc lists were emptied at the start of this pass, in which
 // every segment propagates once, so a segment cannot be in them yet.
-template <class Scan> void Propagate(TArc &arc, const Scan &scan, bool listsAreFresh)
+template <class Scan> void Propagate(TArc &arc, Scan &&scan, bool listsAreFresh)
 {
     const std::size_t limit = WalkLimit(arc);
     if (TDrawingObject *to = arc.ToNode()) {
-        TDrawingObject *node = FirstAt(scan, arc.Right(), arc.Bottom(), okNodes, &arc);
+        TDrawingObject *node = NodeAt(scan, arc.Right(), arc.Bottom(), arc);
         if (node && node->Kind() == okPosition) {
             static_cast<TPosition *>(node)->SetInArc(&arc);
         } else if (node && node->Kind() == okTransition) {
@@ -164,7 +303,7 @@ template <class Scan> void Propagate(TArc &arc, const Scan &scan, bool listsAreF
         }
     }
     if (TDrawingObject *from = arc.FromNode()) {
-        TDrawingObject *node = FirstAt(scan, arc.Left(), arc.Top(), okNodes, &arc);
+        TDrawingObject *node = NodeAt(scan, arc.Left(), arc.Top(), arc);
         if (node && node->Kind() == okPosition) {
             static_cast<TPosition *>(node)->SetOutArc(&arc);
         } else if (node && node->Kind() == okTransition) {
@@ -488,11 +627,12 @@ void TDrawingObjects::RebuildConnections()
     }
     if (!m_arcs.empty()) {
         const TSpatialIndex index(*this);
+        TPointCache points(*this, index, m_arcs.size());
         for (auto *a : m_arcs)
-            a->ResolveEnds(index);
+            Resolve(*a, points);
         for (auto *a : m_arcs)
             if (a->ArcFlags & kTouchesNode)
-                Propagate(*a, IndexScan { index }, true);
+                Propagate(*a, points, true);
     }
     for (auto *t : m_transitions) {
         auto build = [](const std::vector<std::weak_ptr<TDrawingObject>> &arcs, bool inputs) {
@@ -560,8 +700,9 @@ void ResolveAll(TDrawingObjects &doc, const std::vector<TArc *> &arcs)
         arcs.front()->ResolveEnds();
     } else if (!arcs.empty()) {
         const TSpatialIndex index(doc);
+        TPointCache points(doc, index, arcs.size());
         for (auto *a : arcs)
-            a->ResolveEnds(index);
+            Resolve(*a, points);
     }
 }
 

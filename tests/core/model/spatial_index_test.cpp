@@ -15,8 +15,8 @@ using test::chains::Node;
 using test::chains::Segment;
 
 // Nodes crowd a small page so they overlap; arc ends sit on a coarse lattice so that ends
-// coincide, pieces run head to head, end inside nodes, have zero length or are slanted. A few
-// giant pieces and nodes with an inverted rectangle are mixed in.
+// coincide, pieces run head to head, lie stacked, end inside nodes, have zero length or are
+// slanted. A few giant pieces and nodes with an inverted rectangle are mixed in.
 void BuildRandomNet(TDrawingObjects &doc, std::uint32_t seed, int objects)
 {
     std::mt19937 rng(seed);
@@ -44,9 +44,12 @@ void BuildRandomNet(TDrawingObjects &doc, std::uint32_t seed, int objects)
             const int x1 = lattice(), y1 = lattice();
             const int x2 = (shape == 1 || shape == 2 || shape == 5) ? lattice() : x1;
             const int y2 = shape >= 3 ? lattice() : y1;
-            TArc *arc = Segment(doc, x1, y1, x2, y2);
-            arc->Arrowed = pick(0, 1) == 1;
-            arc->ArcFlags = std::uint8_t(pick(0, 1) * 16);
+            // Some pieces are laid several times over one another.
+            for (int copies = pick(0, 9) < 2 ? pick(2, 6) : 1; copies > 0; --copies) {
+                TArc *arc = Segment(doc, x1, y1, x2, y2);
+                arc->Arrowed = pick(0, 1) == 1;
+                arc->ArcFlags = std::uint8_t(pick(0, 1) * 16);
+            }
         }
     }
 }
