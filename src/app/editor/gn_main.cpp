@@ -722,12 +722,6 @@ bool TGN::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_mdi->viewport())
             SetStatusPanel(0, {});
         break;
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyRelease:
-        // An edit in a net window ends here: the undo commands follow the history once it is
-        // done.
-        QMetaObject::invokeMethod(this, &TGN::UpdateUndoButtons, Qt::QueuedConnection);
-        break;
     default:
         break;
     }

@@ -553,6 +553,8 @@ void TNet::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoi
         RightRelease(shift);
     }
     Flush();
+    // A pointer edit ends here: the undo commands follow the history it left.
+    m_main.UpdateUndoButtons();
 }
 
 void TNet::RightRelease(Qt::KeyboardModifiers shift)

@@ -135,11 +135,13 @@ TWriteResult TAtomicFile::Prepare(const std::string &path, std::string_view byte
     if (const int error = ResolveLinks(path, m_target))
         return Failure("cannot follow the link", path, error);
 
-    mode_t mode = DefaultMode();
+    mode_t mode = 0;
     struct stat existing
     {
     };
-    if (::stat(m_target.c_str(), &existing) == 0) {
+    if (::stat(m_target.c_str(), &existing) != 0) {
+        mode = DefaultMode();
+    } else {
         if (S_ISDIR(existing.st_mode))
             return Failure("cannot replace", path, EISDIR);
         if (!S_ISREG(existing.st_mode))
