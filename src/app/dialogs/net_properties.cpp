@@ -262,42 +262,22 @@ void TNetProperties::BuildTransitionGroup(QBoxLayout *into)
     colors->addStretch();
     grid->addLayout(colors, r++, 0, 1, 3);
 
-    auto *labelBox = new QGroupBox("Label");
-    auto *labelGrid = new QGridLayout(labelBox);
-    setAutoBegin = StartAt("setAutoBegin");
-    mtLabel = Edit("mtLabel", "Z");
-    mtLabel->setToolTip("Label itself");
+    const TLabelGroup label = LabelGroup("t", "Z", 0);
+    setAutoBegin = label.StartAt;
+    mtLabel = label.Label;
     mtLabel->setAlignment(Qt::AlignRight);
-    mtIndex = Edit("mtIndex");
-    mtIndex->setToolTip("Label index");
-    tbtInsertNumber = InsertNumberButton("tbtInsertNumber", 0);
-    cbtLabel = Box("cbtLabel", "Label");
-    labelGrid->addWidget(new QLabel("Start At"), 0, 0);
-    labelGrid->addWidget(setAutoBegin, 0, 1);
-    labelGrid->addWidget(cbtLabel, 0, 2, 1, 2);
-    labelGrid->addWidget(mtLabel, 1, 0);
-    labelGrid->addWidget(mtIndex, 1, 1, 1, 2);
-    labelGrid->addWidget(tbtInsertNumber, 1, 3);
-    for (QLineEdit *e : { mtLabel, mtIndex })
-        e->installEventFilter(this);
-    connect(tbtInsertNumber, &QToolButton::clicked, this,
-        [this] { MoveNumberMark(mtIndex, cbtLabel, mtLabel); });
-    grid->addWidget(labelBox, r++, 0, 1, 3);
-
-    auto *applyBox = new QGroupBox("Apply to");
-    auto *applyRow = new QHBoxLayout(applyBox);
-    btAll = Button("btAll", "&Apply");
-    btClear = Button("btClear", "&Clear");
-    rbtAll = new QRadioButton("All");
-    rbtAll->setObjectName("rbtAll");
-    rbtAll->setChecked(true);
-    rbtSelected = new QRadioButton("Selected");
-    rbtSelected->setObjectName("rbtSelected");
-    for (QWidget *w : std::initializer_list<QWidget *> { btAll, btClear, rbtAll, rbtSelected })
-        applyRow->addWidget(w);
+    mtIndex = label.Index;
+    tbtInsertNumber = label.InsertNumber;
+    cbtLabel = label.Box;
+    grid->addWidget(label.Group, r++, 0, 1, 3);
+    const TApplyGroup apply = ApplyGroup("t", "&Apply", "&Clear", "Selected");
+    btAll = apply.Apply;
+    btClear = apply.Clear;
+    rbtAll = apply.All;
+    rbtSelected = apply.Selected;
     connect(btAll, &QPushButton::clicked, this, &TNetProperties::Fill);
     connect(btClear, &QPushButton::clicked, this, &TNetProperties::btClearClick);
-    grid->addWidget(applyBox, r, 0, 1, 3);
+    grid->addWidget(apply.Group, r, 0, 1, 3);
     into->addWidget(group);
 }
 
@@ -338,42 +318,68 @@ void TNetProperties::BuildPositionGroup(QBoxLayout *into)
     grid->addWidget(bppInfinity, 1, 2);
     grid->addWidget(bpcInfinity, 2, 2);
 
-    auto *labelBox = new QGroupBox("Label");
-    auto *labelGrid = new QGridLayout(labelBox);
-    sepAutoBegin = StartAt("sepAutoBegin");
-    mpLabel = Edit("mpLabel", "L");
-    mpLabel->setToolTip("Label itself");
-    mpIndex = Edit("mpIndex");
-    mpIndex->setToolTip("Label index");
-    tbpInsertNumber = InsertNumberButton("tbpInsertNumber", 1);
-    cbpLabel = Box("cbpLabel", "Label");
-    labelGrid->addWidget(new QLabel("Start At"), 0, 0);
-    labelGrid->addWidget(sepAutoBegin, 0, 1);
-    labelGrid->addWidget(cbpLabel, 0, 2, 1, 2);
-    labelGrid->addWidget(mpLabel, 1, 0);
-    labelGrid->addWidget(mpIndex, 1, 1, 1, 2);
-    labelGrid->addWidget(tbpInsertNumber, 1, 3);
-    for (QLineEdit *e : { mpLabel, mpIndex })
-        e->installEventFilter(this);
-    connect(tbpInsertNumber, &QToolButton::clicked, this,
-        [this] { MoveNumberMark(mpIndex, cbpLabel, mpLabel); });
-    grid->addWidget(labelBox, r++, 0, 1, 3);
-
-    auto *applyBox = new QGroupBox("Apply to");
-    auto *applyRow = new QHBoxLayout(applyBox);
-    bpAll = Button("bpAll", "Apply");
-    bpClear = Button("bpClear", "Clear");
-    rbpAll = new QRadioButton("All");
-    rbpAll->setObjectName("rbpAll");
-    rbpAll->setChecked(true);
-    rbpSelected = new QRadioButton("Sel.");
-    rbpSelected->setObjectName("rbpSelected");
-    for (QWidget *w : std::initializer_list<QWidget *> { bpAll, bpClear, rbpAll, rbpSelected })
-        applyRow->addWidget(w);
+    const TLabelGroup label = LabelGroup("p", "L", 1);
+    sepAutoBegin = label.StartAt;
+    mpLabel = label.Label;
+    mpIndex = label.Index;
+    tbpInsertNumber = label.InsertNumber;
+    cbpLabel = label.Box;
+    grid->addWidget(label.Group, r++, 0, 1, 3);
+    const TApplyGroup apply = ApplyGroup("p", "Apply", "Clear", "Sel.");
+    bpAll = apply.Apply;
+    bpClear = apply.Clear;
+    rbpAll = apply.All;
+    rbpSelected = apply.Selected;
     connect(bpAll, &QPushButton::clicked, this, &TNetProperties::bpAllClick);
     connect(bpClear, &QPushButton::clicked, this, &TNetProperties::bpClearClick);
-    grid->addWidget(applyBox, r, 0, 1, 3);
+    grid->addWidget(apply.Group, r, 0, 1, 3);
     into->addWidget(group);
+}
+
+// The "Label" sub-group of the transitions ("t") or the positions ("p").
+TNetProperties::TLabelGroup TNetProperties::LabelGroup(
+    const QString &kind, const QString &initial, int imageIndex)
+{
+    TLabelGroup g;
+    g.Group = new QGroupBox("Label");
+    auto *grid = new QGridLayout(g.Group);
+    g.StartAt = StartAt(qPrintable("se" + kind + "AutoBegin"));
+    g.Label = Edit(qPrintable("m" + kind + "Label"), initial);
+    g.Label->setToolTip("Label itself");
+    g.Index = Edit(qPrintable("m" + kind + "Index"));
+    g.Index->setToolTip("Label index");
+    g.InsertNumber = InsertNumberButton(qPrintable("tb" + kind + "InsertNumber"), imageIndex);
+    g.Box = Box(qPrintable("cb" + kind + "Label"), "Label");
+    grid->addWidget(new QLabel("Start At"), 0, 0);
+    grid->addWidget(g.StartAt, 0, 1);
+    grid->addWidget(g.Box, 0, 2, 1, 2);
+    grid->addWidget(g.Label, 1, 0);
+    grid->addWidget(g.Index, 1, 1, 1, 2);
+    grid->addWidget(g.InsertNumber, 1, 3);
+    for (QLineEdit *e : { g.Label, g.Index })
+        e->installEventFilter(this);
+    connect(g.InsertNumber, &QToolButton::clicked, this,
+        [this, g] { MoveNumberMark(g.Index, g.Box, g.Label); });
+    return g;
+}
+
+// The "Apply to" sub-group: the two buttons and the scope.
+TNetProperties::TApplyGroup TNetProperties::ApplyGroup(
+    const QString &kind, const char *apply, const char *clear, const char *selected)
+{
+    TApplyGroup g;
+    g.Group = new QGroupBox("Apply to");
+    auto *row = new QHBoxLayout(g.Group);
+    g.Apply = Button(qPrintable("b" + kind + "All"), apply);
+    g.Clear = Button(qPrintable("b" + kind + "Clear"), clear);
+    g.All = new QRadioButton("All");
+    g.All->setObjectName("rb" + kind + "All");
+    g.All->setChecked(true);
+    g.Selected = new QRadioButton(selected);
+    g.Selected->setObjectName("rb" + kind + "Selected");
+    for (QWidget *w : std::initializer_list<QWidget *> { g.Apply, g.Clear, g.All, g.Selected })
+        row->addWidget(w);
+    return g;
 }
 
 QPushButton *TNetProperties::InfinityButton(const char *name, QLineEdit *edit, QCheckBox *box)

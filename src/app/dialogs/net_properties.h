@@ -8,6 +8,7 @@
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -68,6 +69,23 @@ private:
     // An "inf" button that fills its edit and checks its box; a right release toggles it.
     QPushButton *InfinityButton(const char *name, QLineEdit *edit, QCheckBox *box);
     QToolButton *InsertNumberButton(const char *name, int imageIndex);
+    struct TLabelGroup
+    {
+        QGroupBox *Group;
+        QSpinBox *StartAt;
+        QLineEdit *Label, *Index;
+        QToolButton *InsertNumber;
+        QCheckBox *Box;
+    };
+    TLabelGroup LabelGroup(const QString &kind, const QString &initial, int imageIndex);
+    struct TApplyGroup
+    {
+        QGroupBox *Group;
+        QPushButton *Apply, *Clear;
+        QRadioButton *All, *Selected;
+    };
+    TApplyGroup ApplyGroup(
+        const QString &kind, const char *apply, const char *clear, const char *selected);
     void MoveNumberMark(QLineEdit *index, QCheckBox *labelBox, QLineEdit *label);
     static void ToggleImage(QToolButton *button);
     static void CheckLabelBox(QCheckBox *box, QLineEdit *label, QLineEdit *index);

@@ -38,8 +38,11 @@ std::optional<TColor> ParseColor(const std::string &text)
 std::string IndexText(const TStringList &list)
 {
     std::string text;
-    for (const auto &item : list)
-        text += (text.empty() ? "" : ", ") + item.Text;
+    // A position relabelled since the connections were last recomputed shows its new label.
+    for (const auto &item : list) {
+        const auto node = item.Object.lock();
+        text += (text.empty() ? "" : ", ") + (node ? node->selfLabel() : item.Text);
+    }
     return text;
 }
 
