@@ -468,7 +468,6 @@ void TNetProperties::LoadFromNet()
 
 void TNetProperties::StoreToNet()
 {
-    lbPredicates->clear();
     const TTimeRefusal r = StoreNetAttributes(*Net, Std(eNetName->text()), Std(eStart->text()),
         Std(eTimeStep->text()), Std(eDuration->text()));
     ErrorText = r.Field == TTimeField::None ? "NoError" : QString::fromStdString(r.Error);

@@ -233,6 +233,8 @@ void TPropertiesInspector::Fill(TDrawingObject *obj)
         for (int r = 0; r < int(m_rows.size()); ++r) {
             auto *name = new QTableWidgetItem(m_rows[std::size_t(r)].Name);
             name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            // The narrow name column cuts long names short.
+            name->setToolTip(name->text());
             m_grid->setItem(r, 0, name);
             auto *value = new QTableWidgetItem;
             value->setFlags(m_rows[std::size_t(r)].ReadOnly
