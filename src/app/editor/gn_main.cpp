@@ -274,6 +274,8 @@ void TGN::MenuStatus(bool on)
     // Enabling every button above must not offer an undo the net cannot do.
     if (on)
         UpdateUndoButtons();
+    else
+        m_inspector->Follow(nullptr);
 }
 
 void TGN::UpdateUndoButtons()
@@ -285,6 +287,8 @@ void TGN::UpdateUndoButtons()
     m_editMenu->findChild<QAction *>("miRedo")->setEnabled(redo);
     m_editToolbar->findChild<QAction *>("tbUnDo")->setEnabled(undo);
     m_editToolbar->findChild<QAction *>("tbReDo")->setEnabled(redo);
+    // Every moment the history may have moved, what the inspector shows may have changed too.
+    m_inspector->Follow(net);
 }
 
 void TGN::SetStatusPanel(int index, const QString &text)

@@ -117,6 +117,9 @@ public:
     void miRewireClick();
     void miRemoveFloatingClick();
     void miClearDisconnectedClick();
+    void miByXYClick();
+    void miByTransitionsClick();
+    void miSelectedObjectClick();
     void miGeneralizedNetClick();
     void miZoomInClick();
     void miZoomOutClick();
@@ -152,6 +155,7 @@ private:
     // Reports a failed command in the standard message box; the program goes on.
     void ReportFailure(const QString &text);
     TNet *NetOf(const TDrawingObject *obj) const;
+    void RelabelPositions(bool plain);
 
     std::uint16_t m_editorMode = 0;
     QString m_modeName;
