@@ -496,7 +496,7 @@ void TGN::AddToReopen(const QString &path)
             break;
         }
     m_reopenList.prepend(path);
-    while (m_reopenList.size() > HistoryDepth)
+    while (m_reopenList.size() > Globals().HistoryDepth)
         m_reopenList.removeLast();
     RebuildReopenMenu();
 }
@@ -504,6 +504,23 @@ void TGN::AddToReopen(const QString &path)
 void TGN::AddToReopen(const std::string &path)
 {
     AddToReopen(QString::fromStdString(path));
+}
+
+std::optional<TOptionSet> TGN::OptionSet() const
+{
+    if (TOptions *options = Program().Options)
+        return options->Settings();
+    return std::nullopt;
+}
+
+void TGN::SetOptionSet(const TOptionSet &options)
+{
+    if (TOptions *dialog = Program().Options)
+        dialog->ApplySettings(options);
+    // A smaller depth takes effect on the history at once.
+    while (m_reopenList.size() > Globals().HistoryDepth)
+        m_reopenList.removeLast();
+    RebuildReopenMenu();
 }
 
 void TGN::RebuildReopenMenu()

@@ -83,6 +83,8 @@ public:
     QToolBar *FileToolbar() const { return m_fileToolbar; }
     QToolBar *EditToolbar() const { return m_editToolbar; }
     QWidget *MessagePanel() const;
+    // Shows the message list with the lines added to it.
+    void ShowMessagePanel();
     QSplitter *MessageSplitter() const { return m_messageSplitter; }
     TPropertiesInspector *Inspector() const { return m_inspector; }
     QFileDialog *OpenDialog() const { return m_openDialog; }
@@ -102,6 +104,8 @@ public:
     void PlacementLoaded() override;
     std::vector<std::string> ReopenEntries() const override;
     void AddToReopen(const std::string &path) override;
+    std::optional<TOptionSet> OptionSet() const override;
+    void SetOptionSet(const TOptionSet &options) override;
 
     // --- Menu handlers ---
     void miNewClick();
@@ -147,7 +151,6 @@ private:
     void CreateStatusBar();
     TNet *CreateNetWindow();
     void NetWindowClosing(TNet *net);
-    void ShowMessagePanel();
     void RebuildReopenMenu();
     // Reports a failed command in the standard message box; the program goes on.
     void ReportFailure(const QString &text);
