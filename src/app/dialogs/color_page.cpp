@@ -230,6 +230,9 @@ void TColorPage::Activate()
 
 void TColorPage::SetScheme(const QString &scheme, const TTable &custom)
 {
+    // A mark left from before would hand its colour to a node of the new table at the next
+    // opening of the dialog: it goes without giving its colour.
+    Unmark();
     m_custom = custom;
     m_scheme = scheme;
     Globals().ColorTable = scheme == "Custom" ? m_custom : TDisplayGlobals::DefaultColorTable();
@@ -291,6 +294,18 @@ void TColorPage::Mark(std::int32_t col, std::int32_t row)
         Globals().ColorTable[std::size_t(index)] = color;
         TableEdited(index);
     }
+}
+
+void TColorPage::Unmark()
+{
+    if (m_markedCol > 0 && m_markedRow > 0)
+        DrawCross(m_palette->Image, m_markedCol, m_markedRow);
+    else if (m_markedCol < 0 && m_markedRow < 0)
+        DrawCross(m_shades->Image, -m_markedCol, -m_markedRow);
+    m_palette->update();
+    m_shades->update();
+    m_markedCol = m_markedRow = 0;
+    m_pickState = 0;
 }
 
 void TColorPage::DrawCross(QImage &image, std::int32_t c, std::int32_t r)

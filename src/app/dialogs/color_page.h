@@ -56,6 +56,8 @@ public:
 
 private:
     void Mark(std::int32_t col, std::int32_t row);
+    // Takes the mark away without handing its colour to a node.
+    void Unmark();
     void DrawCross(QImage &image, std::int32_t c, std::int32_t r);
     void DrawShades(TColor base);
     void SetSample(TColor color);

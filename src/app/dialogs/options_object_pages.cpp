@@ -98,6 +98,8 @@ QWidget *TOptions::MakeArcsPage()
         l->addWidget(cbShowPathMarker, 0, 0, 1, 3);
         emWidth = IntEdit("emWidth", wizard);
         emHeight = IntEdit("emHeight", wizard);
+        emWidth->SetValue(0);
+        emHeight->SetValue(0);
         EditRow(l, 1, "Marker &width: ", emWidth, "p", wizard);
         EditRow(l, 2, "Marker &height: ", emHeight, "p", wizard);
         l->setColumnStretch(3, 1);
