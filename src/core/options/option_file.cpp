@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "options/option_file.h"
 
+#include "common/text.h"
+
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -20,17 +22,6 @@ std::string_view Trim(std::string_view s)
     while (!s.empty() && blank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i]))
-            != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 template <class T> std::optional<T> Number(std::string_view text, int base)
@@ -63,9 +54,9 @@ std::string Text(TColor v)
 
 bool Parse(std::string_view text, bool &field)
 {
-    if (text == "1" || SameName(text, "true"))
+    if (text == "1" || SameAsciiText(text, "true"))
         field = true;
-    else if (text == "0" || SameName(text, "false"))
+    else if (text == "0" || SameAsciiText(text, "false"))
         field = false;
     else
         return false;
@@ -128,7 +119,7 @@ void ReadOptionFile(
             section = std::string(Trim(s.substr(1, s.find(']') - 1)));
             knownSection = false;
             VisitOptions(options, [&](std::string_view page, auto &&...) {
-                knownSection = knownSection || SameName(page, section);
+                knownSection = knownSection || SameAsciiText(page, section);
             });
             if (s.back() != ']' || !knownSection)
                 problems.push_back(where + "unknown section [" + section + "]");
@@ -146,7 +137,7 @@ void ReadOptionFile(
         bool found = false, good = false;
         VisitOptions(options,
             [&](std::string_view page, const std::string &key, auto &field, auto... range) {
-                if (found || !SameName(page, section) || !SameName(key, name))
+                if (found || !SameAsciiText(page, section) || !SameAsciiText(key, name))
                     return;
                 found = true;
                 auto parsed = field;
