@@ -9,7 +9,7 @@ MORVANE_PACKAGES=(
     libpugixml-dev libjpeg62-turbo-dev libjpeg-turbo-progs
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     fonts-liberation imagemagick libxml2-utils
-    texlive-latex-base
+    texlive-latex-base texlive-lang-cyrillic
     xvfb xauth
 )
 

@@ -6,6 +6,7 @@
 
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -195,10 +196,17 @@ TRegistry::TRegistry()
         m_unread = file + " is larger than " + std::to_string(kLargestStore >> 20) + " MiB";
     std::string text;
     if (m_unread.empty()) {
-        // Never more than the limit, even if the file grows while it is read.
-        text.resize(std::size_t(kLargestStore));
+        // Sized by the file, and never more than the limit, even if the file grows while it is
+        // read.
+        const std::size_t largest = std::size_t(kLargestStore);
+        text.resize(std::size_t(info.st_size));
         std::size_t got = 0;
-        while (got < text.size()) {
+        while (true) {
+            if (got == text.size()) {
+                if (got == largest)
+                    break;
+                text.resize(std::min(largest, std::max<std::size_t>(4096, got * 2)));
+            }
             const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
             if (n < 0 && errno == EINTR)
                 continue;
