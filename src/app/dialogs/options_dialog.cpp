@@ -167,6 +167,8 @@ void TOptions::SetCurrent()
 void TOptions::Apply()
 {
     SetCurrent();
+    if (TGN *gn = Program().GN)
+        gn->KeepHistoryDepth();
     RefreshActiveNet();
 }
 

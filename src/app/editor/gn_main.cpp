@@ -517,7 +517,12 @@ void TGN::SetOptionSet(const TOptionSet &options)
 {
     if (TOptions *dialog = Program().Options)
         dialog->ApplySettings(options);
-    // A smaller depth takes effect on the history at once.
+}
+
+void TGN::KeepHistoryDepth()
+{
+    if (m_reopenList.size() <= Globals().HistoryDepth)
+        return;
     while (m_reopenList.size() > Globals().HistoryDepth)
         m_reopenList.removeLast();
     RebuildReopenMenu();

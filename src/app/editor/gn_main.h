@@ -68,6 +68,8 @@ public:
     // False (after telling the user) when either could not be written.
     bool SaveNetAs(TNet &net, const QString &path);
     void AddToReopen(const QString &path);
+    // Drops the oldest files beyond the history depth (after the depth was made smaller).
+    void KeepHistoryDepth();
     const QStringList &ReopenList() const { return m_reopenList; }
     QMenu *ReopenMenu() const { return m_reopenMenu; }
 
