@@ -33,11 +33,14 @@ public:
     void PlacementLoaded() override { (void)PlacementFits(m_place, { QRect(0, 0, 1920, 1080) }); }
     std::vector<std::string> ReopenEntries() const override { return m_reopen; }
     void AddToReopen(const std::string &path) override { m_reopen.insert(m_reopen.begin(), path); }
+    std::optional<TOptionSet> OptionSet() const override { return m_options; }
+    void SetOptionSet(const TOptionSet &options) override { m_options = options; }
 
 private:
     std::int32_t m_state = 0;
     TWindowPlacement m_place;
     std::vector<std::string> m_reopen;
+    TOptionSet m_options;
 };
 
 const std::filesystem::path &StoreFolder()

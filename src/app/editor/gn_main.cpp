@@ -500,7 +500,7 @@ void TGN::AddToReopen(const QString &path)
             break;
         }
     m_reopenList.prepend(path);
-    while (m_reopenList.size() > HistoryDepth)
+    while (m_reopenList.size() > Globals().HistoryDepth)
         m_reopenList.removeLast();
     RebuildReopenMenu();
 }
@@ -508,6 +508,28 @@ void TGN::AddToReopen(const QString &path)
 void TGN::AddToReopen(const std::string &path)
 {
     AddToReopen(QString::fromStdString(path));
+}
+
+std::optional<TOptionSet> TGN::OptionSet() const
+{
+    if (TOptions *options = Program().Options)
+        return options->Settings();
+    return std::nullopt;
+}
+
+void TGN::SetOptionSet(const TOptionSet &options)
+{
+    if (TOptions *dialog = Program().Options)
+        dialog->ApplySettings(options);
+}
+
+void TGN::KeepHistoryDepth()
+{
+    if (m_reopenList.size() <= Globals().HistoryDepth)
+        return;
+    while (m_reopenList.size() > Globals().HistoryDepth)
+        m_reopenList.removeLast();
+    RebuildReopenMenu();
 }
 
 void TGN::RebuildReopenMenu()

@@ -223,12 +223,9 @@ void TGN::miMessagesClick()
 
 void TGN::miOptionsClick()
 {
-    TOptions *options = Program().Options;
-    if (options && options->Execute()) {
-        options->SetCurrent();
-        if (TNet *net = ActiveNet())
-            net->Redraw();
-    }
+    // The dialog applies its settings and refreshes the active net window itself.
+    if (TOptions *options = Program().Options)
+        options->Execute();
 }
 
 namespace {

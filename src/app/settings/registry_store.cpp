@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "registry_store.h"
 
+#include "common/text.h"
 #include "format/atomic_file.h"
 
 #include <QStandardPaths>
@@ -332,24 +333,13 @@ const TRegistryData::Key *TRegistry::Current() const
     return const_cast<TRegistry *>(this)->Current();
 }
 
-static bool SameName(const std::string &a, const std::string &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i]))
-            != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 bool TRegistry::ValueExists(const std::string &name) const
 {
     const auto *key = Current();
     if (!key)
         return false;
     for (const auto &v : key->Values)
-        if (SameName(v.Name, name))
+        if (SameAsciiText(v.Name, name))
             return true;
     return false;
 }
@@ -373,7 +363,7 @@ const TRegistryValue &TRegistry::Find(const std::string &name) const
 {
     if (const auto *key = Current())
         for (const auto &v : key->Values)
-            if (SameName(v.Name, name))
+            if (SameAsciiText(v.Name, name))
                 return v;
     throw TRegistryError("Invalid data type for '" + name + "'");
 }
@@ -401,7 +391,7 @@ TRegistryValue &TRegistry::Put(const std::string &name)
         throw TRegistryError("Failed to set data for '" + name + "': no key is open");
     m_dirty = true;
     for (auto &v : key->Values)
-        if (SameName(v.Name, name))
+        if (SameAsciiText(v.Name, name))
             return v;
     key->Values.push_back({});
     key->Values.back().Name = name;
