@@ -73,7 +73,7 @@ void TGN::miCloseClick()
 void TGN::miExportClick()
 {
     if (ActiveNet() && Program().ExportOptions)
-        Program().ExportOptions->exec();
+        Program().ExportOptions->ShowFor(ActiveNet());
 }
 
 void TGN::miExitClick()

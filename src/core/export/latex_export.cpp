@@ -89,6 +89,13 @@ std::int64_t LargestPictureNumber(std::string_view unitLength)
         std::min(kLargestPoints / (millimetres * kPointsPerMillimetre), kLargestTeXNumber));
 }
 
+std::string IndexEntryLabel(const TStringItem &item)
+{
+    if (auto obj = item.Object.lock())
+        return obj->selfLabel();
+    return item.Text;
+}
+
 namespace {
 
 // The user's texts are escaped; the subscript around the index is the exporter's own markup.
@@ -106,15 +113,6 @@ std::string SubscriptedLabel(std::string_view label)
 const char *Sign(std::int32_t from, std::int32_t to)
 {
     return to > from ? "1" : to < from ? "-1" : "0";
-}
-
-// A transition's index lists name their positions; the position's own label is the truth while
-// it is attached, the stored text otherwise.
-std::string EntryLabel(const TStringItem &item)
-{
-    if (auto obj = item.Object.lock())
-        return obj->selfLabel();
-    return item.Text;
 }
 
 // A comment ends at the line break, so every line of a multi-line text needs its own "%".
@@ -314,7 +312,7 @@ void TLaTeXExport::WriteFormalDescription()
         auto joined = [](const TStringList &list) {
             std::string text;
             for (std::size_t i = 0; i < list.size(); ++i)
-                text += (i ? "," : "") + SubscriptedLabel(EntryLabel(list[i]));
+                text += (i ? "," : "") + SubscriptedLabel(IndexEntryLabel(list[i]));
             return text;
         };
         m_lines.push_back("$$" + Subscripted(t->GetBase(), index) + " = \\langle \\{"
@@ -324,9 +322,9 @@ void TLaTeXExport::WriteFormalDescription()
             + std::string(t->OutIndex.size(), 'c') + "}");
         std::string header;
         if (!t->InIndex.empty())
-            header.assign(Utf8Length(EntryLabel(t->InIndex.front())) + 5, ' ');
+            header.assign(Utf8Length(IndexEntryLabel(t->InIndex.front())) + 5, ' ');
         for (const auto &item : t->OutIndex)
-            header += "& " + SubscriptedLabel(EntryLabel(item));
+            header += "& " + SubscriptedLabel(IndexEntryLabel(item));
         m_lines.push_back(header + "\\\\ \\hline");
         m_lines.push_back("\\end{array} \\spa \\spa");
         m_lines.push_back("$$");
