@@ -173,6 +173,8 @@ public:
 
     // --- Arc chains and connections (connections.cpp) ---
     void RebuildConnections();
+    // ResolveEnds on each piece, with the look-ups shared by all of them.
+    void ResolveEndsOf(const std::vector<TArc *> &arcs);
     void RelinkIndexes();
     void Rewire();
     void ResolveMarked();
