@@ -200,6 +200,8 @@ public:
 
     // --- Topology check (topology.cpp) ---
     void CheckTopology();
+    // The check's messages from the connections as they stand, without recomputing them.
+    void ReportTopology();
 
     // Drops every record (of both lists) that refers to one of the objects; used before objects
     // are destroyed for good, so that no record replays on them later.

@@ -65,15 +65,11 @@ const TPointSummary &TPointCache::At(std::int32_t x, std::int32_t y)
         return known.summary;
     known.complete = true;
     TPointSummary &sum = known.summary;
-    std::size_t start = 0;
-    sum.node = m_index.FindNextAt(x, y, okNodes, start, nullptr);
-    start = 0;
-    for (auto *&on : sum.on) {
-        on = static_cast<TArc *>(m_index.FindNextAt(x, y, okArc, start, nullptr));
-        if (!on)
-            break;
-        ++start;
-    }
+    m_index.FindFirstAt(x, y, okNodes, &sum.node, 1);
+    TDrawingObject *on[2] = {};
+    m_index.FindFirstAt(x, y, okArc, on, 2);
+    sum.on[0] = static_cast<TArc *>(on[0]);
+    sum.on[1] = static_cast<TArc *>(on[1]);
     return sum;
 }
 

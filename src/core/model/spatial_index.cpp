@@ -149,48 +149,73 @@ std::uint32_t TSpatialIndex::Pack(std::size_t first, std::size_t last, TGroup gr
     return std::uint32_t(m_tree.size() - 1);
 }
 
-TDrawingObject *TSpatialIndex::FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
-    std::size_t &startIndex, const TDrawingObject *exclude) const
+std::size_t TSpatialIndex::Search(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
+    std::uint32_t start, const TDrawingObject *exclude, std::uint32_t *found, std::size_t k) const
 {
-    const std::size_t count = m_doc.Count();
-    if (startIndex >= count)
-        return nullptr;
-    const auto start = std::uint32_t(startIndex);
-    std::uint32_t best = std::uint32_t(count);
+    // found[0..hits) holds the smallest indices met so far, ascending; only an index below the
+    // k-th can still matter.
+    std::size_t hits = 0;
+    const auto none = std::uint32_t(m_doc.Count());
+    auto bound = [&] { return hits < k ? none : found[k - 1]; };
     // A min-heap of open tree nodes by the smallest index they may hold.
     using Open = std::pair<std::uint32_t, std::uint32_t>;
     m_open.clear();
     auto open = [&](std::uint32_t id) {
         const TreeNode &node = m_tree[id];
-        const std::uint32_t bound = std::max(node.minIndex, start);
-        if ((node.kinds & kindMask) && node.maxIndex >= start && bound < best
+        const std::uint32_t least = std::max(node.minIndex, start);
+        if ((node.kinds & kindMask) && node.maxIndex >= start && least < bound()
             && node.box.Contains(x, y)) {
-            m_open.emplace_back(bound, id);
+            m_open.emplace_back(least, id);
             std::push_heap(m_open.begin(), m_open.end(), std::greater<Open>());
         }
     };
     for (std::uint32_t root : m_roots)
         open(root);
-    while (!m_open.empty() && m_open.front().first < best) {
+    while (!m_open.empty() && m_open.front().first < bound()) {
         const std::uint32_t id = m_open.front().second;
         std::pop_heap(m_open.begin(), m_open.end(), std::greater<Open>());
         m_open.pop_back();
         const TreeNode &node = m_tree[id];
-        for (std::uint32_t k = node.first; k < node.first + node.count; ++k) {
+        for (std::uint32_t c = node.first; c < node.first + node.count; ++c) {
             if (!node.leaf) {
-                open(k);
+                open(c);
                 continue;
             }
-            const Entry &e = m_entries[k];
-            if (e.index >= start && e.index < best && (e.kind & kindMask) && e.box.Contains(x, y)
-                && m_doc.Object(e.index) != exclude)
-                best = e.index;
+            const Entry &e = m_entries[c];
+            if (e.index < start || e.index >= bound() || !(e.kind & kindMask)
+                || !e.box.Contains(x, y) || m_doc.Object(e.index) == exclude)
+                continue;
+            std::size_t at = std::min(hits, k - 1);
+            for (; at > 0 && found[at - 1] > e.index; --at)
+                found[at] = found[at - 1];
+            found[at] = e.index;
+            hits = std::min(hits + 1, k);
         }
     }
-    if (best == count)
+    return hits;
+}
+
+TDrawingObject *TSpatialIndex::FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
+    std::size_t &startIndex, const TDrawingObject *exclude) const
+{
+    if (startIndex >= m_doc.Count())
         return nullptr;
-    startIndex = best;
-    return m_doc.Object(best);
+    std::uint32_t found = 0;
+    if (!Search(x, y, kindMask, std::uint32_t(startIndex), exclude, &found, 1))
+        return nullptr;
+    startIndex = found;
+    return m_doc.Object(found);
+}
+
+std::size_t TSpatialIndex::FindFirstAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
+    TDrawingObject **found, std::size_t k) const
+{
+    std::uint32_t indices[kMaxFound];
+    k = std::min(k, kMaxFound);
+    const std::size_t hits = Search(x, y, kindMask, 0, nullptr, indices, k);
+    for (std::size_t i = 0; i < hits; ++i)
+        found[i] = m_doc.Object(indices[i]);
+    return hits;
 }
 
 } // namespace morvane

@@ -31,6 +31,12 @@ public:
     TDrawingObject *FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
         std::size_t &startIndex, const TDrawingObject *exclude) const;
 
+    // The first k (at most kMaxFound) objects in component order, of a kind in the mask, whose
+    // ContainsPoint is true; answers how many there are.
+    static constexpr std::size_t kMaxFound = 4;
+    std::size_t FindFirstAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
+        TDrawingObject **found, std::size_t k) const;
+
 private:
     struct Entry
     {
@@ -48,6 +54,9 @@ private:
         bool leaf;
     };
     enum TGroup { gNodes, gRows, gColumns, gOther };
+    // The smallest indices at or after start, ascending, into found; answers how many.
+    std::size_t Search(std::int32_t x, std::int32_t y, std::uint8_t kindMask, std::uint32_t start,
+        const TDrawingObject *exclude, std::uint32_t *found, std::size_t k) const;
     // Packs entries [first, last) of one group into a tree; returns its root.
     std::uint32_t Pack(std::size_t first, std::size_t last, TGroup group);
 
