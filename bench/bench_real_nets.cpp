@@ -2,10 +2,9 @@
 // What a user waits for on nets with real geometry (real_nets.h), at 48,000 and 240,000
 // objects: opening a file with the steps after reading, the topology check, saving (the XML
 // description and the net file), and the connection rebuild of the press that starts a drag.
+#include "bench_host.h"
 #include "real_nets.h"
 
-#include "common/count_object.h"
-#include "common/message_list.h"
 #include "export/xml_export.h"
 #include "format/net_reader.h"
 #include "format/net_writer.h"
@@ -18,15 +17,7 @@
 namespace morvane {
 namespace {
 
-struct TBenchNet final : TDocumentHost
-{
-    TCountObject Positions, Transitions;
-    TMessageList Messages;
-    TDrawingObjects Net { this, &Messages, nullptr };
-
-    TCountObject &PositionCounter() override { return Positions; }
-    TCountObject &TransitionCounter() override { return Transitions; }
-};
+using bench::TBenchNet;
 
 enum TFamily { fJoinFree, fServers };
 

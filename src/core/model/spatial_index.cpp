@@ -115,17 +115,20 @@ std::uint32_t TSpatialIndex::Pack(std::size_t first, std::size_t last, TGroup gr
         m_entries[i] = keyed[i - first].second;
 
     // Leaves over the entries, then each level over the one below, until one node is left.
+    auto add = [](TreeNode &node, const THitBox &box, std::uint32_t least, std::uint32_t most,
+                   std::uint8_t kinds) {
+        node.box = Union(node.box, box);
+        node.minIndex = std::min(node.minIndex, least);
+        node.maxIndex = std::max(node.maxIndex, most);
+        node.kinds |= kinds;
+    };
     std::size_t level = m_tree.size();
     for (std::size_t i = first; i < last; i += kFanout) {
-        TreeNode leaf { m_entries[i].box, m_entries[i].index, m_entries[i].index, std::uint32_t(i),
-            std::uint32_t(std::min(kFanout, last - i)), 0, true };
-        for (std::size_t k = i; k < i + leaf.count; ++k) {
-            const Entry &e = m_entries[k];
-            leaf.box = Union(leaf.box, e.box);
-            leaf.minIndex = std::min(leaf.minIndex, e.index);
-            leaf.maxIndex = std::max(leaf.maxIndex, e.index);
-            leaf.kinds |= e.kind;
-        }
+        const Entry &head = m_entries[i];
+        TreeNode leaf { head.box, head.index, head.index, std::uint32_t(i),
+            std::uint32_t(std::min(kFanout, last - i)), head.kind, true };
+        for (std::size_t k = i + 1; k < i + leaf.count; ++k)
+            add(leaf, m_entries[k].box, m_entries[k].index, m_entries[k].index, m_entries[k].kind);
         m_tree.push_back(leaf);
     }
     while (m_tree.size() - level > 1) {
@@ -138,10 +141,7 @@ std::uint32_t TSpatialIndex::Pack(std::size_t first, std::size_t last, TGroup gr
             node.leaf = false;
             for (std::size_t k = i + 1; k < i + node.count; ++k) {
                 const TreeNode &child = m_tree[k];
-                node.box = Union(node.box, child.box);
-                node.minIndex = std::min(node.minIndex, child.minIndex);
-                node.maxIndex = std::max(node.maxIndex, child.maxIndex);
-                node.kinds |= child.kinds;
+                add(node, child.box, child.minIndex, child.maxIndex, child.kinds);
             }
             m_tree.push_back(node);
         }
