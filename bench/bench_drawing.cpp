@@ -12,6 +12,7 @@
 #include "render/jpeg_writer.h"
 #include "render/net_picture.h"
 #include "render/qt_canvas.h"
+#include "render/vector_picture.h"
 
 #include <QGuiApplication>
 #ifdef MORVANE_BENCH_APP
@@ -137,6 +138,27 @@ void BM_RenderNetToJpeg(benchmark::State &state)
     state.counters["jpeg_bytes"] = double(jpeg.size());
 }
 BENCHMARK(BM_RenderNetToJpeg)->Unit(benchmark::kMillisecond);
+
+// The vector pictures of the same net at scale 8, made in memory.
+void BM_RenderNetToVector(benchmark::State &state)
+{
+    App();
+    ResetGlobals();
+    TRealOptions options;
+    options.SetDefaults();
+    auto doc = MakeNet(10000, 50);
+    const auto format = state.range(0) ? TVectorFormat::Pdf : TVectorFormat::Svg;
+    QByteArray bytes;
+    for (auto _ : state) {
+        std::string error;
+        bytes = MakeNetVector(*doc, options, {}, PicturePalette(), format, error);
+        if (!error.empty())
+            state.SkipWithError(error.c_str());
+    }
+    state.SetLabel(state.range(0) ? "PDF" : "SVG");
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(BM_RenderNetToVector)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 #endif
 
