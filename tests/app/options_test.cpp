@@ -80,6 +80,21 @@ TEST_F(OptionsDialogTest, PageListWritesAtOnceOkTakesTheEditsAndPaletteColoursGo
     EXPECT_EQ(o.ColorPage()->Scheme(), "Custom");
 }
 
+// The marker cross is inverted: drawn a second time it gives the palette's pixels back.
+TEST_F(OptionsDialogTest, MarkerCrossTakesItselfAway)
+{
+    RunOptions(
+        [](TOptions &o) {
+            QWidget *palette = o.findChild<QWidget *>("iColors");
+            const QImage unmarked = palette->grab().toImage();
+            o.ColorPage()->Select(6, 2);
+            EXPECT_NE(palette->grab().toImage(), unmarked);
+            o.ColorPage()->Select(0, 0);
+            EXPECT_EQ(palette->grab().toImage(), unmarked);
+        },
+        QDialogButtonBox::Cancel);
+}
+
 TEST_F(OptionsDialogTest, EveryOptionComesBackFromTheStoreAfterARestart)
 {
     const TOptionSet changed = ChangedOptions();
