@@ -66,6 +66,8 @@ enum TUndoKind : std::uint8_t {
     ukChanged = 64,
     ukCreated = 65,
     ukDeleted = 66,
+    // The net's own attributes (name and times); the record has no object.
+    ukNetChanged = 67,
 };
 
 inline constexpr std::int32_t crDefault = 0;

@@ -105,6 +105,13 @@ public:
     std::vector<std::shared_ptr<TComponent>> OtherComponents;
 
     // --- Attributes ---
+    struct TNetAttributes
+    {
+        std::string Name;
+        std::int32_t Start = 0, Duration = 256, TimeStep = 1;
+    };
+    TNetAttributes NetAttributes() const { return { NetName, NetStart, NetDuration, NetTimeStep }; }
+    void SetNetAttributes(const TNetAttributes &a);
     std::string Name;
     std::int32_t ControlLeft = 0, ControlTop = 0, ControlWidth = 0, ControlHeight = 0;
     std::string NetName;
@@ -139,6 +146,8 @@ public:
     std::int32_t UndoStep = 0;
     bool HasUndo() const { return m_undoStore != nullptr; }
     void Record(TDrawingObject *obj, std::uint8_t kind);
+    // Records the net's name and times before the current step changes them (once a step).
+    void RecordNetAttributes();
     void BeginStep();
     // Both change nothing when there is nothing to undo or redo.
     void Undo();

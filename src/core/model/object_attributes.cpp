@@ -62,9 +62,12 @@ TEditRefusal RefusalOf(TTimeField field)
     return { std::move(r.Error), std::move(r.Hint) };
 }
 
+// An accepted edit of the net's own attributes is one undo step, as an object's edit is.
 TEditRefusal SetNetAttribute(TDrawingObjects &net, TAttribute a, const std::string &text)
 {
     if (a == A::NetName) {
+        net.BeginStep();
+        net.RecordNetAttributes();
         net.NetName = text;
         return {};
     }
@@ -74,6 +77,8 @@ TEditRefusal SetNetAttribute(TDrawingObjects &net, TAttribute a, const std::stri
     const std::optional<std::int32_t> value = ParseTime(field, text);
     if (!value)
         return RefusalOf(field);
+    net.BeginStep();
+    net.RecordNetAttributes();
     (a == A::NetStart             ? net.NetStart
             : a == A::NetTimeStep ? net.NetTimeStep
                                   : net.NetDuration)

@@ -67,6 +67,36 @@ void TDrawingObjects::Record(TDrawingObject *obj, std::uint8_t kind)
     obj->UndoMark = kind;
 }
 
+void TDrawingObjects::SetNetAttributes(const TNetAttributes &a)
+{
+    NetName = a.Name;
+    NetStart = a.Start;
+    NetDuration = a.Duration;
+    NetTimeStep = a.TimeStep;
+}
+
+namespace {
+
+std::unique_ptr<TUndoObject> NetRecord(
+    const TDrawingObjects &net, std::int32_t step, TUndoRedo *store)
+{
+    auto rec = std::make_unique<TUndoObject>(ukNetChanged, step, nullptr, nullptr, store);
+    rec->Net = net.NetAttributes();
+    return rec;
+}
+
+} // namespace
+
+void TDrawingObjects::RecordNetAttributes()
+{
+    if (!m_undoStore || !m_undoStore->UndoEnabled)
+        return;
+    const bool recorded = std::any_of(m_undoList.rbegin(), m_undoList.rend(),
+        [this](const auto &rec) { return rec->Step == UndoStep && rec->Kind == ukNetChanged; });
+    if (!recorded)
+        m_undoList.push_back(NetRecord(*this, UndoStep, m_undoStore.get()));
+}
+
 void TDrawingObjects::BeginStep()
 {
     ++UndoStep;
@@ -110,6 +140,10 @@ void TDrawingObjects::Undo()
             Insert(rec->Target);
             m_redoList.push_back(MakeRecord(ukDeleted, target, rec->Step));
             break;
+        case ukNetChanged:
+            m_redoList.push_back(NetRecord(*this, rec->Step, m_undoStore.get()));
+            SetNetAttributes(rec->Net);
+            break;
         default:
             break;
         }
@@ -142,6 +176,10 @@ void TDrawingObjects::Redo()
         case ukDeleted:
             m_undoList.push_back(MakeRecord(ukDeleted, target, rec->Step));
             Remove(target);
+            break;
+        case ukNetChanged:
+            m_undoList.push_back(NetRecord(*this, rec->Step, m_undoStore.get()));
+            SetNetAttributes(rec->Net);
             break;
         default:
             break;

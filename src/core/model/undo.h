@@ -33,6 +33,8 @@ struct TUndoObject
     std::int32_t Step;
     std::shared_ptr<TDrawingObject> Target;
     std::shared_ptr<TDrawingObject> Saved;
+    // For ukNetChanged: the net's attributes as they were.
+    TDrawingObjects::TNetAttributes Net;
 
 private:
     TUndoRedo *m_store;

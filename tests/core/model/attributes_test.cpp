@@ -126,6 +126,16 @@ TEST_F(AttributesTest, InspectorEditsAreCheckedAndUndoneOneByOne)
         "Error defining time step !");
     EXPECT_EQ(t.Net.NetTimeStep, 1);
     EXPECT_EQ(T(0).Priority, 0);
+    // The net's own attributes are undone and redone like an object's.
+    EXPECT_FALSE(SetAttribute(t.Net, nullptr, TAttribute::NetName, "Renamed").Refused());
+    EXPECT_FALSE(SetAttribute(t.Net, nullptr, TAttribute::NetTimeStep, "5").Refused());
+    t.Net.Undo();
+    EXPECT_EQ(t.Net.NetTimeStep, 1);
+    t.Net.Undo();
+    EXPECT_EQ(t.Net.NetName, "");
+    t.Net.Redo();
+    EXPECT_EQ(t.Net.NetName, "Renamed");
+    t.Net.Undo();
 
     t.Net.Undo();
     EXPECT_EQ(T(0).ActivationT, 0);
