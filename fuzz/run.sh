@@ -29,5 +29,6 @@ fuzz() {
 }
 fuzz fuzz_reader fuzz/net.dict fuzz/corpus tests/data/fuzz-regressions
 fuzz fuzz_pipeline fuzz/net.dict fuzz/corpus tests/data/fuzz-regressions
+fuzz fuzz_pnml fuzz/pnml.dict fuzz/corpus-pnml
 fuzz fuzz_settings fuzz/settings.dict fuzz/corpus-settings
 exit $status

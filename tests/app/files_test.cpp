@@ -261,5 +261,28 @@ TEST_F(FilesTest, SaveSuggestsTheNetsFileOrForANewNetItsCaptionInTheLastFolder)
     EXPECT_EQ(proposed, (QStringList { Path("named.vgn"), Path("sub/Noname2.vgn") }));
 }
 
+TEST_F(FilesTest, ImportOpensPnmlInAnUnnamedWindowWithItsReport)
+{
+    const QString path = QString(MORVANE_TEST_DATA) + "/pnml/ekkart_ePNK_mutex.pnml";
+    TNet *net = gn->ImportNet(path);
+    ASSERT_NE(net, nullptr);
+    EXPECT_TRUE(net->FileName().isEmpty());
+    EXPECT_EQ(net->windowTitle(), "ekkart_ePNK_mutex.vgn (imported from ekkart_ePNK_mutex.pnml)");
+    EXPECT_EQ(net->Net().Positions().size(), 7u);
+    EXPECT_FALSE(net->Net().CanUndo()) << "an import is no edit to undo";
+    EXPECT_TRUE(gn->MessagePanel()->isVisible());
+    EXPECT_EQ(gn->Messages().Count(), 2u);
+
+    const auto windows = gn->NetWindows().size();
+    QString shown;
+    AnswerModal([&](QWidget *modal) {
+        shown = qobject_cast<QMessageBox *>(modal)->text();
+        modal->close();
+    });
+    EXPECT_EQ(gn->ImportNet(Path("missing.pnml")), nullptr);
+    EXPECT_TRUE(shown.startsWith("Cannot import file")) << shown.toStdString();
+    EXPECT_EQ(gn->NetWindows().size(), windows);
+}
+
 } // namespace
 } // namespace morvane::test

@@ -267,8 +267,9 @@ void TGN::MenuStatus(bool on)
     m_editToolbar->setEnabled(on);
     for (QAction *a : m_editToolbar->actions())
         a->setEnabled(on);
+    // Import opens a window of its own, so it is offered with no net open too.
     for (const char *name : { "miPrintPreview", "tbPrintPreview", "miPrint", "tbPrint", "miSave",
-             "tbSave", "miClose", "tbClose", "miImport", "tbImport", "miExport", "tbExport" })
+             "tbSave", "miClose", "tbClose", "miExport", "tbExport" })
         if (QAction *a = Action(name))
             a->setEnabled(on);
     // Enabling every button above must not offer an undo the net cannot do.

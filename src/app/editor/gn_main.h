@@ -64,6 +64,9 @@ public:
     TNet *NewNet();
     // Opens a net file in a new net window.
     TNet *OpenNet(const QString &path);
+    // Reads a PNML file into a new net window without a file name; null when nothing could be
+    // read (the user is told why).
+    TNet *ImportNet(const QString &path);
     // The part of Save As after the dialog: the XML description beside the net, then the net.
     // False (after telling the user) when either could not be written.
     bool SaveNetAs(TNet &net, const QString &path);
@@ -113,6 +116,7 @@ public:
     void miNewClick();
     void miOpenClick();
     void miOpenAsClick();
+    void miImportClick();
     void miSaveClick();
     void miSaveAsClick();
     void miCloseClick();

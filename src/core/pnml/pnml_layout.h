@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "pnml/pnml_net.h"
+
+#include <vector>
+
+namespace morvane {
+
+// Node centres in net pixels; Placed says which nodes have one already.
+struct TPnmlPlacement
+{
+    std::vector<TPnmlPoint> Centres;
+    std::vector<bool> Placed;
+};
+
+// Gives every node that has no centre yet one, in layers from left to right along the arcs, to
+// the right of the nodes that have one (which never move). Spacing is in net pixels.
+// Returns how many nodes were placed.
+std::size_t LayOutUnplaced(const TPnmlNet &net, TPnmlPlacement &placement, double spacing);
+
+} // namespace morvane
