@@ -2,9 +2,12 @@
 #include "support/globals_fixture.h"
 
 #include "format/net_test_support.h"
+#include "format/net_writer.h"
 #include "model/clipboard.h"
 #include "model/placing.h"
+#include "model/transition_wizard.h"
 
+#include <random>
 #include <string>
 
 namespace morvane {
@@ -98,6 +101,80 @@ TEST_F(ClipboardTest, CutCopyPasteAndUndo)
         // Nothing in the clipboard leads outside it.
         for (const TArc *arc : clip.Arcs())
             EXPECT_TRUE(!arc->FromNode() && !arc->ToNode() && !arc->NextArc() && !arc->PrevArc());
+    }
+}
+
+// The file without the label counters, which undo leaves alone so that labels stay unique.
+std::string Bytes(test::TTestNet &t)
+{
+    const auto kept = std::pair(t.Positions.Value, t.Transitions.Value);
+    t.Positions.Value = t.Transitions.Value = 0;
+    std::string bytes = WriteNetToString(t.Net);
+    std::tie(t.Positions.Value, t.Transitions.Value) = kept;
+    return bytes;
+}
+
+// Wizard commits, selections, cuts, copies and pastes at random across two nets sharing one
+// clipboard: undoing everything in a net gives back its empty file, redoing everything its last.
+TEST_F(ClipboardTest, RandomEditingUndoesAndRedoesToTheSameFiles)
+{
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 rng(seed);
+        const auto pick = [&](int n) { return int(rng() % unsigned(n)); };
+        test::TTestNet nets[2];
+        TDrawingObjects previews[2]
+            = { { &nets[0], nullptr, nullptr }, { &nets[1], nullptr, nullptr } };
+        TDrawingObjects clip(nullptr, nullptr, nullptr);
+        for (auto &t : nets)
+            t.Net.CreateUndo(true);
+        const std::string empty = Bytes(nets[0]);
+        for (int step = 0; step < 40; ++step) {
+            const int k = pick(2);
+            TDrawingObjects &net = nets[k].Net;
+            net.BeginStep();
+            switch (pick(5)) {
+            case 0: {
+                TTransitionWizard wizard(net, previews[k]);
+                wizard.Arm(TWizardKind(pick(3)));
+                const TPoint a { 8 * (5 + pick(60)), 8 * (5 + pick(60)) };
+                wizard.Press(a);
+                wizard.Release();
+                // The transition's handle dragged some rows down.
+                wizard.Press({ a.x + 8, a.y + 20 });
+                wizard.Move({ a.x + 8, a.y + 20 + 56 * pick(3) });
+                wizard.Release();
+                net.BeginStep();
+                wizard.Press({ a.x + 400, a.y });
+                ASSERT_TRUE(wizard.Release());
+                break;
+            }
+            case 1:
+                for (const auto &o : net.Objects()) {
+                    o->Record(ukChanged);
+                    o->Mode = pick(3) ? omNormal : omSelected;
+                }
+                break;
+            case 2:
+                CutSelection(net, clip);
+                break;
+            case 3:
+                CopySelection(net, clip);
+                PasteClip(net, clip, 8, 8);
+                break;
+            default:
+                PasteClip(net, clip, 8, 8);
+                break;
+            }
+        }
+        for (auto &t : nets) {
+            const std::string last = Bytes(t);
+            while (t.Net.CanUndo())
+                t.Net.Undo();
+            ASSERT_EQ(Bytes(t), empty) << "seed " << seed;
+            while (t.Net.CanRedo())
+                t.Net.Redo();
+            ASSERT_EQ(Bytes(t), last) << "seed " << seed;
+        }
     }
 }
 
