@@ -17,6 +17,9 @@ private:
     void Cut();
     void Copy();
     void Paste();
+    // A picture of what was just cut or copied goes onto the system clipboard, for other
+    // programs; pasting here takes objects only from our own clipboard.
+    void PutPicture();
 };
 
 } // namespace morvane
