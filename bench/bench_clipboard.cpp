@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The program's clipboard with 10,000 selected objects: copying them, pasting them, and undoing
 // the paste.
+#include "row_net.h"
+
 #include "model/clipboard.h"
 #include "model/drawing_objects.h"
 #include "options/display_globals.h"
@@ -13,26 +15,10 @@ namespace {
 
 using namespace morvane;
 
-// Positions, transitions and arc pieces in rows, all selected.
+// The rows of objects, all selected, in a step of their own.
 std::unique_ptr<TDrawingObjects> MakeSelectedNet(int count)
 {
-    auto doc = std::make_unique<TDrawingObjects>(nullptr, nullptr, nullptr);
-    doc->CreateUndo(true);
-    doc->BeginStep();
-    for (int i = 0; i < count; ++i) {
-        const int x = (i % 100) * 48, y = (i / 100) * 48;
-        switch (i % 3) {
-        case 0:
-            doc->Add<TPosition>()->Place(x, y, "L" + std::to_string(i));
-            break;
-        case 1:
-            doc->Add<TTransition>()->Place(x, y, "Z" + std::to_string(i));
-            break;
-        default:
-            doc->Add<TArc>()->Place(x, y, "");
-            break;
-        }
-    }
+    auto doc = bench::MakeRowNet(count);
     for (const auto &o : doc->Objects())
         o->Mode = omSelected;
     doc->BeginStep();

@@ -14,15 +14,6 @@ namespace {
 
 using WizardClipTest = AppTest;
 
-std::vector<std::string> Labels(const TDrawingObjects &doc)
-{
-    std::vector<std::string> labels;
-    for (const auto &o : doc.Objects())
-        if (o->Kind() != okArc)
-            labels.push_back(o->selfLabel());
-    return labels;
-}
-
 // The wizard and the clipboard through the window's events and the main window's modes: the
 // preview survives a zoom and goes with Esc, a commit returns to the edit mode and is one undo
 // step, and a copy pastes into another window, even after its own window closed.
@@ -37,7 +28,8 @@ TEST_F(WizardClipTest, WizardModesAndClipboardAcrossWindows)
 
     Trigger("miTransitionWizard");
     click(view, { 100, 100 });
-    ASSERT_EQ(Labels(first->WizardObjects()), (std::vector<std::string> { "Z", "In1", "Out2" }));
+    ASSERT_EQ(
+        NodeLabels(first->WizardObjects()), (std::vector<std::string> { "Z", "In1", "Out2" }));
     first->Zoom(1, true);
     EXPECT_EQ(first->WizardObjects().Object(0)->Left(), 12 * 9);
     first->Zoom(8, false);
@@ -52,7 +44,7 @@ TEST_F(WizardClipTest, WizardModesAndClipboardAcrossWindows)
     EXPECT_EQ(gn->EditorMode(), mdEdit);
     EXPECT_EQ(first->State().EditState, esGroup);
     EXPECT_EQ(first->WizardObjects().Count(), 0u);
-    ASSERT_EQ(Labels(first->Net()), (std::vector<std::string> { "Z1", "L1" }));
+    ASSERT_EQ(NodeLabels(first->Net()), (std::vector<std::string> { "Z1", "L1" }));
     Trigger("miUndo");
     EXPECT_EQ(first->Net().Count(), 0u);
     Trigger("miRedo");
@@ -60,7 +52,7 @@ TEST_F(WizardClipTest, WizardModesAndClipboardAcrossWindows)
 
     Trigger("miCopy");
     EXPECT_EQ(gn->EditorMode(), mdEdit);
-    EXPECT_EQ(Labels(first->Net()), (std::vector<std::string> { "Z1", "L1", "Z2", "L2" }));
+    EXPECT_EQ(NodeLabels(first->Net()), (std::vector<std::string> { "Z1", "L1", "Z2", "L2" }));
     // Other programs get a picture of the copy: the transition and its input column with margins.
     const QImage picture = QGuiApplication::clipboard()->image();
     EXPECT_EQ(picture.size(), QSize(40 + 32 + 16 + 1, 72 + 20 + 16 + 1));
@@ -68,7 +60,7 @@ TEST_F(WizardClipTest, WizardModesAndClipboardAcrossWindows)
     first->parentWidget()->close();
     Settle();
     Trigger("miPaste");
-    EXPECT_EQ(Labels(second->Net()), (std::vector<std::string> { "Z1", "L1" }));
+    EXPECT_EQ(NodeLabels(second->Net()), (std::vector<std::string> { "Z1", "L1" }));
     EXPECT_EQ(second->Net().Object(0)->Left(), 96 + 16);
 }
 

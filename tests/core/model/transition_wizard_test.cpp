@@ -21,15 +21,6 @@ struct Event
     std::int32_t X, Y;
 };
 
-std::vector<std::string> Labels(const TDrawingObjects &doc)
-{
-    std::vector<std::string> labels;
-    for (const auto &o : doc.Objects())
-        if (o->Kind() != okArc)
-            labels.push_back(o->selfLabel());
-    return labels;
-}
-
 // Every row's gesture starts with a click at (100, 100): the preview's transition sits at
 // (96, 96), its rows at y 112, 168, 224, 280; inputs at x 56, outputs at x 136.
 TEST_F(TransitionWizardTest, GesturesOfTheThreeModes)
@@ -78,7 +69,7 @@ TEST_F(TransitionWizardTest, GesturesOfTheThreeModes)
         EXPECT_EQ(z.Top(), 96);
         std::vector<std::string> shown;
         for (const Event &e : c.Events) {
-            shown = Labels(preview);
+            shown = test::NodeLabels(preview);
             if (e.Kind == 'P') {
                 t.Net.BeginStep();
                 wizard.Press({ e.X, e.Y });
@@ -94,7 +85,7 @@ TEST_F(TransitionWizardTest, GesturesOfTheThreeModes)
         EXPECT_EQ(wizard.Inputs(), c.Inputs);
         EXPECT_EQ(wizard.Outputs(), c.Outputs);
         EXPECT_EQ(preview.Count(), 0u);
-        ASSERT_EQ(Labels(t.Net), c.Created);
+        ASSERT_EQ(test::NodeLabels(t.Net), c.Created);
         if (c.Created.empty())
             continue;
         // Each arc runs between its position and the transition's middle.
