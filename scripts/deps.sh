@@ -8,8 +8,8 @@ MORVANE_PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev
     libpugixml-dev libjpeg62-turbo-dev libjpeg-turbo-progs
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    fonts-liberation imagemagick libxml2-utils
-    texlive-latex-base
+    fonts-liberation imagemagick libxml2-utils poppler-utils
+    texlive-latex-base texlive-lang-cyrillic
     xvfb xauth
 )
 

@@ -8,6 +8,7 @@
 #include "render/net_picture.h"
 #include "render/picture_limits.h"
 #include "render/png_writer.h"
+#include "render/vector_picture.h"
 
 #include "options/real_options.h"
 
@@ -31,21 +32,28 @@ struct TRenderArgs
     std::string input;
     std::string output;
     TPictureFormat format = TPictureFormat::Bmp;
+    std::optional<TVectorFormat> vector; // set for .svg and .pdf
     TPictureSettings picture;
     int bpp = 24;
     int quality = 40;
     bool grey = false;
 };
 
-std::optional<TPictureFormat> FormatOf(const std::string &path)
+std::string ExtensionOf(const std::string &path)
 {
     const auto dot = path.find_last_of('.');
     const auto slash = path.find_last_of('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return std::nullopt;
+        return {};
     std::string ext = path.substr(dot + 1);
     std::transform(
         ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return ext;
+}
+
+std::optional<TPictureFormat> FormatOf(const std::string &path)
+{
+    const std::string ext = ExtensionOf(path);
     if (ext == "bmp")
         return TPictureFormat::Bmp;
     if (ext == "jpg" || ext == "jpeg")
@@ -65,12 +73,16 @@ TRenderArgs ParseArgs(const std::vector<std::string> &args)
     a.output = files[1];
     RefuseOverwritingInput(a.input, a.output);
     const auto format = FormatOf(a.output);
-    if (!format)
-        throw TUsageError("the output file must end in .bmp, .jpg or .png: " + a.output);
-    a.format = *format;
-    if (p.Has("bpp") && a.format != TPictureFormat::Bmp)
+    const std::string ext = ExtensionOf(a.output);
+    if (ext == "svg" || ext == "pdf")
+        a.vector = ext == "svg" ? TVectorFormat::Svg : TVectorFormat::Pdf;
+    else if (!format)
+        throw TUsageError(
+            "the output file must end in .bmp, .jpg, .png, .svg or .pdf: " + a.output);
+    a.format = format.value_or(TPictureFormat::Png);
+    if (p.Has("bpp") && (a.vector || a.format != TPictureFormat::Bmp))
         throw TUsageError("--bpp applies to .bmp pictures only");
-    if ((p.Has("quality") || p.Has("grey")) && a.format != TPictureFormat::Jpeg)
+    if ((p.Has("quality") || p.Has("grey")) && (a.vector || a.format != TPictureFormat::Jpeg))
         throw TUsageError(
             std::string(p.Has("grey") ? "--grey" : "--quality") + " applies to .jpg pictures only");
     a.bpp = p.Int("bpp", a.bpp, 0, 99);
@@ -113,6 +125,8 @@ std::unique_ptr<QGuiApplication> StartGui()
 // The format's limits are checked from the picture's size before anything is allocated.
 TWriteResult Render(TDrawingObjects &net, TRealOptions &options, const TRenderArgs &a)
 {
+    if (a.vector)
+        return WriteNetVector(net, options, a.picture, PicturePalette(), *a.vector, a.output);
     const TPictureSize size = NetPictureSize(net, options, a.picture);
     const std::string limit = PictureFormatLimitError(a.format, size.Width, size.Height, a.bpp);
     if (!limit.empty())
@@ -157,8 +171,9 @@ int RunRender(const std::vector<std::string> &args)
 const CommandRegistrar registrar(kName,
     "render FILE OUT [--scale N] [--margins L,T,R,B] [--bpp N] [--quality Q] [--grey]",
     "Draws the net into a .bmp (1, 4, 8, 15, 16 or 24 bits, default 24), .jpg (quality 1-100, "
-    "default 40; --grey for 8-bit greyscale) or .png picture of its extent plus the margins "
-    "(pixels, up to 100000), at N pixels per grid step (default 8, within the zoom limits).",
+    "default 40; --grey for 8-bit greyscale) or .png picture, or a .svg or .pdf vector picture "
+    "with text as text, of its extent plus the margins (pixels, up to 100000), at N pixels per "
+    "grid step (default 8, within the zoom limits).",
     RunRender);
 
 } // namespace

@@ -115,9 +115,11 @@ std::string NoMemory(int width, int height)
         + std::to_string(height) + " pixels";
 }
 
+} // namespace
+
 // Every pass starts from the same canvas state, so that a band draws exactly the pixels the
 // whole picture has there (objects in some modes keep the brush they find).
-void DrawAll(
+void DrawNetOn(
     TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin)
 {
     canvas.SetFont(settings.Font.Name, settings.Font.Size);
@@ -133,8 +135,6 @@ void DrawAll(
     net.RepaintAll();
     canvas.Release();
 }
-
-} // namespace
 
 TPictureSize NetPictureSize(
     TDrawingObjects &net, TRealOptions &options, const TPictureSettings &settings)
@@ -161,7 +161,7 @@ TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,
         return picture;
     }
     QtCanvas canvas(&picture.Image, palette);
-    DrawAll(net, canvas, settings, frame.Origin);
+    DrawNetOn(net, canvas, settings, frame.Origin);
     return picture;
 }
 
@@ -183,7 +183,7 @@ std::string DrawNetPictureInBands(TDrawingObjects &net, TRealOptions &options,
     for (int top = 0; top < frame.Height; top += rows) {
         if (top > 0)
             band.fill(Qt::white);
-        DrawAll(net, canvas, settings,
+        DrawNetOn(net, canvas, settings,
             { frame.Origin.x, std::int32_t(std::int64_t(frame.Origin.y) + top) });
         if (!bands.Band(band, std::min(rows, frame.Height - top)))
             return "the picture was refused";

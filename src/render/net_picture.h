@@ -58,6 +58,13 @@ TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,
 TNetPicture MakeNetPicture(
     TDrawingObjects &net, TRealOptions &options, const TPictureSettings &settings);
 
+class QtCanvas;
+
+// Draws every object of the net on `canvas` with the picture's font and pen width, net pixel
+// `origin` at the device's (0, 0); the net's own canvas is restored afterwards.
+void DrawNetOn(
+    TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin);
+
 // The size MakeNetPicture would give the picture, found without allocating or drawing it, so that
 // a file format's limits can be checked first.
 TPictureSize NetPictureSize(

@@ -213,7 +213,7 @@ TEST_F(FilesTest, ReopenHistoryKeepsTheLatestFilesMostRecentFirst)
         (QStringList { "/N/NET2.VGN", "/n/net4.vgn", "/n/net3.vgn", "/n/net1.vgn" }));
     gn->AddToReopen(QString("/n/net5.vgn"));
     gn->AddToReopen(QString("/n/net6.vgn"));
-    EXPECT_EQ(gn->ReopenList().size(), HistoryDepth);
+    EXPECT_EQ(gn->ReopenList().size(), Globals().HistoryDepth);
     EXPECT_EQ(gn->ReopenList().first(), "/n/net6.vgn");
     EXPECT_EQ(gn->ReopenList().last(), "/n/net3.vgn");
     EXPECT_EQ(MenuCaptions(gn->ReopenMenu()).last(), "&5 /n/net3.vgn");

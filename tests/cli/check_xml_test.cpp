@@ -95,6 +95,11 @@ TEST_F(CheckXmlCliTest, XmlGoesToStandardOutputOrWholeIntoTheOutputFile)
     EXPECT_EQ(RunCli({ "xml", path, "-o" }).Exit, 64);
     EXPECT_EQ(RunCli({ "xml", path, path }).Exit, 64);
     EXPECT_EQ(RunCli({ "xml", "--pretty", path }).Exit, 64);
+
+    // The plain-text formal description takes the same options.
+    EXPECT_EQ(RunCli({ "formal", path }).Out,
+        "Z1 = ⟨{L1}, {}⟩\r\nr1 =    |\r\n     ---+\r\n     L1 |\r\n");
+    EXPECT_EQ(RunCli({ "formal", path, "-o", (folder / "no" / "x.txt").string() }).Exit, 3);
 }
 
 } // namespace

@@ -76,6 +76,14 @@ TEST_F(CliRenderTest, WritesEachFormatAtTheRequestedScaleAndMargins)
 
     ASSERT_EQ(Run({ net.string(), Out("net.PNG"), "--scale=4" }), 0) << err;
     EXPECT_EQ(Identify(Out("net.PNG"), "%m %w %h"), "PNG 49 31");
+
+    // Vector pictures: the bitmap's size in units, the label as text.
+    ASSERT_EQ(Run({ net.string(), Out("net.svg") }), 0) << err;
+    const std::string svg = Output("cat '" + Out("net.svg") + "'");
+    EXPECT_NE(svg.find("viewBox=\"0 0 97 61\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find(">L</text>"), std::string::npos) << svg;
+    ASSERT_EQ(Run({ net.string(), Out("net.pdf") }), 0) << err;
+    EXPECT_EQ(Output("head -c 5 '" + Out("net.pdf") + "'"), "%PDF-");
 }
 
 // The option parser is shared with latex, whose test tries the margins, unknown options and
@@ -91,6 +99,7 @@ TEST_F(CliRenderTest, BadUsageWritesNothing)
         { net.string(), Out("a.bmp"), "--bpp", "32" },
         { net.string(), Out("a.jpg"), "--bpp", "8" },
         { net.string(), Out("a.png"), "--grey" },
+        { net.string(), Out("a.svg"), "--bpp", "8" },
         { net.string(), Out("a.jpg"), "--quality", "0" },
     };
     for (const auto &args : cases) {

@@ -7,12 +7,14 @@
 #include "net_window.h"
 #include "program.h"
 #include "render/net_picture.h"
+#include "render/vector_picture.h"
 
 #include "model/clipboard.h"
 #include "options/display_globals.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace morvane {
 

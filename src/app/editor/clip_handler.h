@@ -17,8 +17,8 @@ private:
     void Cut();
     void Copy();
     void Paste();
-    // A picture of what was just cut or copied goes onto the system clipboard, for other
-    // programs; pasting here takes objects only from our own clipboard.
+    // A picture of what was just cut or copied, as PNG and SVG, goes onto the system clipboard
+    // for other programs; pasting here takes objects only from our own clipboard.
     void PutPicture();
 };
 

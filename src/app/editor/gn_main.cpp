@@ -274,6 +274,8 @@ void TGN::MenuStatus(bool on)
     // Enabling every button above must not offer an undo the net cannot do.
     if (on)
         UpdateUndoButtons();
+    else
+        m_inspector->Follow(nullptr);
 }
 
 void TGN::UpdateUndoButtons()
@@ -285,6 +287,8 @@ void TGN::UpdateUndoButtons()
     m_editMenu->findChild<QAction *>("miRedo")->setEnabled(redo);
     m_editToolbar->findChild<QAction *>("tbUnDo")->setEnabled(undo);
     m_editToolbar->findChild<QAction *>("tbReDo")->setEnabled(redo);
+    // Every moment the history may have moved, what the inspector shows may have changed too.
+    m_inspector->Follow(net);
 }
 
 void TGN::SetStatusPanel(int index, const QString &text)
@@ -496,7 +500,7 @@ void TGN::AddToReopen(const QString &path)
             break;
         }
     m_reopenList.prepend(path);
-    while (m_reopenList.size() > HistoryDepth)
+    while (m_reopenList.size() > Globals().HistoryDepth)
         m_reopenList.removeLast();
     RebuildReopenMenu();
 }
@@ -504,6 +508,28 @@ void TGN::AddToReopen(const QString &path)
 void TGN::AddToReopen(const std::string &path)
 {
     AddToReopen(QString::fromStdString(path));
+}
+
+std::optional<TOptionSet> TGN::OptionSet() const
+{
+    if (TOptions *options = Program().Options)
+        return options->Settings();
+    return std::nullopt;
+}
+
+void TGN::SetOptionSet(const TOptionSet &options)
+{
+    if (TOptions *dialog = Program().Options)
+        dialog->ApplySettings(options);
+}
+
+void TGN::KeepHistoryDepth()
+{
+    if (m_reopenList.size() <= Globals().HistoryDepth)
+        return;
+    while (m_reopenList.size() > Globals().HistoryDepth)
+        m_reopenList.removeLast();
+    RebuildReopenMenu();
 }
 
 void TGN::RebuildReopenMenu()

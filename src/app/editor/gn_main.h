@@ -68,6 +68,8 @@ public:
     // False (after telling the user) when either could not be written.
     bool SaveNetAs(TNet &net, const QString &path);
     void AddToReopen(const QString &path);
+    // Drops the oldest files beyond the history depth (after the depth was made smaller).
+    void KeepHistoryDepth();
     const QStringList &ReopenList() const { return m_reopenList; }
     QMenu *ReopenMenu() const { return m_reopenMenu; }
 
@@ -83,6 +85,8 @@ public:
     QToolBar *FileToolbar() const { return m_fileToolbar; }
     QToolBar *EditToolbar() const { return m_editToolbar; }
     QWidget *MessagePanel() const;
+    // Shows the message list with the lines added to it.
+    void ShowMessagePanel();
     QSplitter *MessageSplitter() const { return m_messageSplitter; }
     TPropertiesInspector *Inspector() const { return m_inspector; }
     QFileDialog *OpenDialog() const { return m_openDialog; }
@@ -102,6 +106,8 @@ public:
     void PlacementLoaded() override;
     std::vector<std::string> ReopenEntries() const override;
     void AddToReopen(const std::string &path) override;
+    std::optional<TOptionSet> OptionSet() const override;
+    void SetOptionSet(const TOptionSet &options) override;
 
     // --- Menu handlers ---
     void miNewClick();
@@ -117,6 +123,9 @@ public:
     void miRewireClick();
     void miRemoveFloatingClick();
     void miClearDisconnectedClick();
+    void miByXYClick();
+    void miByTransitionsClick();
+    void miSelectedObjectClick();
     void miGeneralizedNetClick();
     void miZoomInClick();
     void miZoomOutClick();
@@ -147,11 +156,11 @@ private:
     void CreateStatusBar();
     TNet *CreateNetWindow();
     void NetWindowClosing(TNet *net);
-    void ShowMessagePanel();
     void RebuildReopenMenu();
     // Reports a failed command in the standard message box; the program goes on.
     void ReportFailure(const QString &text);
     TNet *NetOf(const TDrawingObject *obj) const;
+    void RelabelPositions(bool plain);
 
     std::uint16_t m_editorMode = 0;
     QString m_modeName;

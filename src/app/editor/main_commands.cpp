@@ -9,6 +9,7 @@
 #include "message_list_box.h"
 #include "net_window.h"
 #include "program.h"
+#include "properties_inspector.h"
 #include "toolbar_strip.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableWidget>
 
 #include <algorithm>
 
@@ -71,7 +73,7 @@ void TGN::miCloseClick()
 void TGN::miExportClick()
 {
     if (ActiveNet() && Program().ExportOptions)
-        Program().ExportOptions->exec();
+        Program().ExportOptions->ShowFor(ActiveNet());
 }
 
 void TGN::miExitClick()
@@ -123,6 +125,35 @@ void TGN::miClearDisconnectedClick()
         net->Redraw();
         net->SetSelected(nullptr);
     }
+}
+
+// Both relabel every position in one undo step through the properties dialog's labeller.
+void TGN::miByXYClick()
+{
+    RelabelPositions(true);
+}
+
+void TGN::miByTransitionsClick()
+{
+    RelabelPositions(false);
+}
+
+void TGN::RelabelPositions(bool plain)
+{
+    TNet *net = ActiveNet();
+    TNetProperties *dialog = Program().NetProperties;
+    if (!net || !dialog)
+        return;
+    dialog->Net = &net->Net();
+    net->Net().BeginStep();
+    dialog->LabelPositions("L", "#", true, plain, false);
+    net->Redraw();
+}
+
+void TGN::miSelectedObjectClick()
+{
+    if (ActiveNet())
+        m_inspector->PropertiesGrid()->setFocus();
 }
 
 void TGN::miGeneralizedNetClick()
@@ -192,12 +223,9 @@ void TGN::miMessagesClick()
 
 void TGN::miOptionsClick()
 {
-    TOptions *options = Program().Options;
-    if (options && options->Execute()) {
-        options->SetCurrent();
-        if (TNet *net = ActiveNet())
-            net->Redraw();
-    }
+    // The dialog applies its settings and refreshes the active net window itself.
+    if (TOptions *options = Program().Options)
+        options->Execute();
 }
 
 namespace {

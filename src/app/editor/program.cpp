@@ -65,11 +65,11 @@ void StartUp(bool showSplash)
         QApplication::setStyle(new THintStyle);
     // 6. The options dialog, and with it the options record and its defaults.
     p.Options = new TOptions(p.GN, p.GN);
-    // 7. Window placement and reopen history.
+    // 7. Options, window placement and reopen history.
     // A store that is there but not fit to read is left alone: the program starts with its
     // defaults and says why.
     std::string unread;
-    LoadFromRegistry(rpWindow | rpReOpen, *p.GN, &unread);
+    LoadFromRegistry(rpOptions | rpWindow | rpReOpen, *p.GN, &unread);
     if (!unread.empty())
         std::cerr << "Settings not restored: " << unread << "\n";
     // 8. The other dialogs.

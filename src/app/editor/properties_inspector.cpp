@@ -1,9 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "properties_inspector.h"
 
+#include "dialogs/color_sample.h"
+#include "dialogs/error_message.h"
+#include "gn_main.h"
+#include "net_window.h"
+#include "program.h"
+#include "render/qt_canvas.h"
+
+#include "model/drawing_objects.h"
+
+#include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyledItemDelegate>
@@ -109,6 +121,14 @@ TPropertiesInspector::TPropertiesInspector(QWidget *parent)
     m_wizardButton->setText("...");
     m_wizardButton->setAutoRaise(true);
 
+    connect(m_grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
+        if (!m_filling && item->column() == 1)
+            Edit(item->row(), item->text());
+    });
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { CurrentRowChanged(); });
+    connect(m_selector, &QComboBox::activated, this, &TPropertiesInspector::SelectorPicked);
+    connect(m_wizardButton, &QToolButton::clicked, this, &TPropertiesInspector::EditInDialog);
+
     setTabOrder(m_selector, m_grid);
     setTabOrder(m_grid, m_help);
     Layout();
@@ -135,6 +155,179 @@ void TPropertiesInspector::Layout()
     m_grid->setColumnWidth(columns - 1, 18);
     m_wizard->setGeometry(w - 20, y0 + 38, 18, 18);
     m_wizardButton->setGeometry(0, 0, 18, 18);
+}
+
+namespace {
+
+TDrawingObject *CurrentObject(TNet &net)
+{
+    TDrawingObject *selected = nullptr;
+    for (const auto &obj : net.Net().Objects()) {
+        if (obj->Mode != omSelected)
+            continue;
+        if (selected) {
+            selected = nullptr;
+            break;
+        }
+        selected = obj.get();
+    }
+    if (selected)
+        return selected;
+    TDrawingObject *clicked = net.Selected();
+    return net.Net().Owns(clicked) ? clicked : nullptr;
+}
+
+} // namespace
+
+void TPropertiesInspector::Follow(TNet *net)
+{
+    // A value being typed stays until it is entered.
+    if (m_grid->viewport()->isAncestorOf(QApplication::focusWidget()))
+        return;
+    if (m_net != net) {
+        m_object.reset();
+        m_showsNet = false;
+    }
+    m_net = net;
+    if (!net) {
+        m_object.reset();
+        m_rows.clear();
+        m_filling = true;
+        m_grid->setRowCount(0);
+        m_selector->clear();
+        m_help->clear();
+        m_wizard->hide();
+        m_filling = false;
+        return;
+    }
+    FillSelector();
+    Fill(CurrentObject(*net));
+}
+
+void TPropertiesInspector::FillSelector()
+{
+    QStringList labels;
+    for (const auto &obj : m_net->Net().Objects())
+        if (obj->Kind() != okArc)
+            labels << QString::fromStdString(obj->selfLabel());
+    QStringList shown;
+    for (int i = 0; i < m_selector->count(); ++i)
+        shown << m_selector->itemText(i);
+    if (shown == labels)
+        return;
+    m_selector->clear();
+    m_selector->addItems(labels);
+}
+
+void TPropertiesInspector::Fill(TDrawingObject *obj)
+{
+    const bool same = obj ? Inspected() == obj : m_showsNet;
+    m_object = WeakOf(obj);
+    m_showsNet = !obj;
+    TDrawingObjects &net = m_net->Net();
+    m_filling = true;
+    if (!same) {
+        m_rows = AttributeRows(obj);
+        m_grid->setRowCount(0);
+        m_grid->setRowCount(int(m_rows.size()));
+        for (int r = 0; r < int(m_rows.size()); ++r) {
+            auto *name = new QTableWidgetItem(m_rows[std::size_t(r)].Name);
+            name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            // The narrow name column cuts long names short.
+            name->setToolTip(name->text());
+            m_grid->setItem(r, 0, name);
+            auto *value = new QTableWidgetItem;
+            value->setFlags(m_rows[std::size_t(r)].ReadOnly
+                    ? Qt::ItemIsEnabled | Qt::ItemIsSelectable
+                    : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+            m_grid->setItem(r, 1, value);
+            auto *spare = new QTableWidgetItem;
+            spare->setFlags(Qt::ItemIsEnabled);
+            m_grid->setItem(r, 2, spare);
+        }
+        const int index = obj ? m_selector->findText(QString::fromStdString(obj->selfLabel())) : -1;
+        m_selector->setCurrentIndex(index);
+    }
+    for (int r = 0; r < int(m_rows.size()); ++r)
+        m_grid->item(r, 1)->setText(
+            QString::fromStdString(AttributeText(net, obj, m_rows[std::size_t(r)].Attribute)));
+    m_filling = false;
+    if (!same && !m_rows.empty())
+        m_grid->setCurrentCell(0, 1);
+    CurrentRowChanged();
+}
+
+bool TPropertiesInspector::Edit(int row, const QString &text)
+{
+    if (!m_net || row < 0 || row >= int(m_rows.size()))
+        return false;
+    TDrawingObject *obj = Inspected();
+    if (!obj && !m_showsNet)
+        return false;
+    const TAttribute a = m_rows[std::size_t(row)].Attribute;
+    const TEditRefusal refusal = SetAttribute(m_net->Net(), obj, a, text.toStdString());
+    if (refusal.Refused()) {
+        m_filling = true;
+        m_grid->item(row, 1)->setText(QString::fromStdString(AttributeText(m_net->Net(), obj, a)));
+        m_filling = false;
+        if (TErrorMessage *error = Program().ErrorMessage)
+            error->ShowError(QString::fromStdString(refusal.Error),
+                QString::fromStdString(refusal.Hint), m_grid);
+        return false;
+    }
+    m_net->Redraw();
+    m_net->Main().UpdateUndoButtons();
+    return true;
+}
+
+void TPropertiesInspector::EditInDialog()
+{
+    const int row = m_grid->currentRow();
+    if (!m_net || row < 0 || row >= int(m_rows.size()))
+        return;
+    const TAttributeRow &r = m_rows[std::size_t(row)];
+    const QString current = m_grid->item(row, 1)->text();
+    if (IsColor(r.Attribute)) {
+        const QColor picked = QColorDialog::getColor(
+            QtCanvas::ToQColor(current.mid(1).toUInt(nullptr, 16), palette()), this, {});
+        if (picked.isValid())
+            Edit(row, QString::asprintf("$%08X", unsigned(FromQColor(picked))));
+    } else if (IsLongText(r.Attribute)) {
+        bool ok = false;
+        const QString text = QInputDialog::getMultiLineText(this, r.Name, r.Name, current, &ok);
+        if (ok)
+            Edit(row, text);
+    }
+}
+
+void TPropertiesInspector::CurrentRowChanged()
+{
+    const int row = m_grid->currentRow();
+    const bool valid = row >= 0 && row < int(m_rows.size());
+    const TAttribute a = valid ? m_rows[std::size_t(row)].Attribute : TAttribute::Label;
+    m_help->setPlainText(valid ? AttributeHelp(a) : "");
+    const bool button
+        = valid && !m_rows[std::size_t(row)].ReadOnly && (IsColor(a) || IsLongText(a));
+    m_wizard->setVisible(button);
+    if (button)
+        m_wizard->move(m_wizard->x(), m_grid->y() + m_grid->rowViewportPosition(row));
+}
+
+void TPropertiesInspector::SelectorPicked(int index)
+{
+    if (!m_net || index < 0)
+        return;
+    const QString label = m_selector->itemText(index);
+    int seen = 0;
+    for (const auto &obj : m_net->Net().Objects()) {
+        if (obj->Kind() == okArc)
+            continue;
+        if (seen++ == index && QString::fromStdString(obj->selfLabel()) == label) {
+            m_net->Locate(*obj);
+            Follow(m_net);
+            return;
+        }
+    }
 }
 
 } // namespace morvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "registry_persistence.h"
 
+#include "options_store.h"
 #include "registry_store.h"
 
 #include "options/display_globals.h"
@@ -14,17 +15,6 @@
 namespace morvane {
 
 namespace {
-
-const char *const kOptionKeys[] = {
-    "\\SOFTWARE\\Tarvisk\\Morvane\\Options",
-    "\\SOFTWARE\\Tarvisk\\Morvane\\Options\\General",
-    "\\SOFTWARE\\Tarvisk\\Morvane\\Options\\Display",
-    "\\SOFTWARE\\Tarvisk\\Morvane\\Options\\Colors",
-    "\\SOFTWARE\\Tarvisk\\Morvane\\Options\\Positions",
-    "\\SOFTWARE\\Tarvisk\\Morvane\\Options\\Transitions",
-    "\\SOFTWARE\\Tarvisk\\Morvane\\Options\\Arcs",
-    "\\SOFTWARE\\Tarvisk\\Morvane\\Options\\Confirmations",
-};
 
 std::string FileValueName(std::size_t n)
 {
@@ -76,7 +66,7 @@ std::vector<std::string> KeptHistory(const TRegistry &reg)
         if (std::none_of(distinct.begin(), distinct.end(),
                 [&](const QString &d) { return d.compare(name, Qt::CaseInsensitive) == 0; }))
             distinct.push_back(name);
-        if (distinct.size() == std::size_t(HistoryDepth))
+        if (distinct.size() == std::size_t(Globals().HistoryDepth))
             break;
     }
     return kept;
@@ -90,9 +80,11 @@ bool LoadFromRegistry(unsigned parts, TRegistryClient &client, std::string *unre
         TRegistry reg;
         if (unread)
             *unread = reg.Unread();
-        if (parts & rpOptions)
-            for (const char *key : kOptionKeys)
-                reg.OpenKey(key, false);
+        if (parts & rpOptions) {
+            // Before the history: the depth it is kept to is one of the options.
+            if (auto options = client.OptionSet(); options && LoadOptionSet(reg, *options))
+                client.SetOptionSet(*options);
+        }
         if (parts & rpWindow) {
             reg.OpenKey(kRegWindowKey, false);
             if (reg.ValueExists("State"))
@@ -128,8 +120,8 @@ void SaveToRegistry(bool lazy, const TRegistryClient &client)
     reg.WriteString("", "Morvane");
     reg.WriteString("Version", VersionString);
     reg.WriteString("Copyright", kRegMaker);
-    for (const char *key : kOptionKeys)
-        reg.OpenKey(key, true);
+    const auto options = client.OptionSet();
+    SaveOptionSet(reg, options ? &*options : nullptr);
     reg.OpenKey(kRegWindowKey, true);
     reg.WriteInteger("State", client.WindowStateValue());
     reg.WriteInteger("Left", client.WindowLeft());
@@ -138,7 +130,7 @@ void SaveToRegistry(bool lazy, const TRegistryClient &client)
     reg.WriteInteger("Height", client.WindowHeight());
     reg.OpenKey(kRegReOpenKey, true);
     const auto entries = client.ReopenEntries();
-    const std::size_t last = std::min<std::size_t>(HistoryDepth, entries.size());
+    const std::size_t last = std::min<std::size_t>(Globals().HistoryDepth, entries.size());
     for (std::size_t n = 0; n < last; ++n)
         reg.WriteString(FileValueName(n), entries[n]);
     reg.LazyWrite = lazy;

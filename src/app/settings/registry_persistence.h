@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "options/option_set.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +48,11 @@ public:
     // Most recent first.
     virtual std::vector<std::string> ReopenEntries() const = 0;
     virtual void AddToReopen(const std::string &path) = 0;
+
+    // The settings of the options dialog, stored under the options keys; a client without them
+    // leaves those keys empty.
+    virtual std::optional<TOptionSet> OptionSet() const { return std::nullopt; }
+    virtual void SetOptionSet(const TOptionSet &) { }
 };
 
 // Always true: a damaged or missing store only restores less. A store that is there but was not

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "registry_store.h"
 
+#include "common/text.h"
 #include "format/atomic_file.h"
 
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -194,10 +196,17 @@ TRegistry::TRegistry()
         m_unread = file + " is larger than " + std::to_string(kLargestStore >> 20) + " MiB";
     std::string text;
     if (m_unread.empty()) {
-        // Never more than the limit, even if the file grows while it is read.
-        text.resize(std::size_t(kLargestStore));
+        // Sized by the file, and never more than the limit, even if the file grows while it is
+        // read.
+        const std::size_t largest = std::size_t(kLargestStore);
+        text.resize(std::size_t(info.st_size));
         std::size_t got = 0;
-        while (got < text.size()) {
+        while (true) {
+            if (got == text.size()) {
+                if (got == largest)
+                    break;
+                text.resize(std::min(largest, std::max<std::size_t>(4096, got * 2)));
+            }
             const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
             if (n < 0 && errno == EINTR)
                 continue;
@@ -324,24 +333,13 @@ const TRegistryData::Key *TRegistry::Current() const
     return const_cast<TRegistry *>(this)->Current();
 }
 
-static bool SameName(const std::string &a, const std::string &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i]))
-            != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 bool TRegistry::ValueExists(const std::string &name) const
 {
     const auto *key = Current();
     if (!key)
         return false;
     for (const auto &v : key->Values)
-        if (SameName(v.Name, name))
+        if (SameAsciiText(v.Name, name))
             return true;
     return false;
 }
@@ -365,7 +363,7 @@ const TRegistryValue &TRegistry::Find(const std::string &name) const
 {
     if (const auto *key = Current())
         for (const auto &v : key->Values)
-            if (SameName(v.Name, name))
+            if (SameAsciiText(v.Name, name))
                 return v;
     throw TRegistryError("Invalid data type for '" + name + "'");
 }
@@ -393,7 +391,7 @@ TRegistryValue &TRegistry::Put(const std::string &name)
         throw TRegistryError("Failed to set data for '" + name + "': no key is open");
     m_dirty = true;
     for (auto &v : key->Values)
-        if (SameName(v.Name, name))
+        if (SameAsciiText(v.Name, name))
             return v;
     key->Values.push_back({});
     key->Values.back().Name = name;

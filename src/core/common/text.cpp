@@ -2,6 +2,7 @@
 #include "common/text.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 
@@ -202,6 +203,17 @@ std::size_t Utf8Offset(std::string_view utf8, std::size_t count)
     for (std::size_t n = 0; n < count && i < utf8.size(); ++n)
         NextCodePoint(utf8, i);
     return i;
+}
+
+bool SameAsciiText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i]))
+            != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }
 
 } // namespace morvane

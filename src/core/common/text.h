@@ -24,6 +24,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // Windows-1251 (Cyrillic) is the 8-bit code page of old net files.
 std::string Cp1251ToUtf8(std::string_view bytes);
 bool IsAscii(std::string_view text);
+// Equal but for the letter case of ASCII letters.
+bool SameAsciiText(std::string_view a, std::string_view b);
 // Number of code points in UTF-8 text.
 std::size_t Utf8Length(std::string_view utf8);
 // Byte offset of code point number `count` (clamped to the end).

@@ -3,6 +3,7 @@
 
 #include "common/adjust_zoom.h"
 #include "format/write_result.h"
+#include "model/drawing_object.h"
 
 #include <cstdint>
 #include <string>
@@ -24,9 +25,13 @@ enum TLaTeXPart : std::int32_t {
 std::pair<std::string, std::string> SplitAtFirstDigit(std::string_view label);
 
 // Text as LaTeX prints it, in math mode as in text: every character LaTeX would read as a command
-// or markup is written as the command that prints it, a control character as a space. Other text,
-// also UTF-8, is kept as it is.
+// or markup is written as the command that prints it, a control character as a space. Runs of
+// UTF-8 letters are boxed as text; other ASCII is kept as it is.
 std::string EscapeLaTeX(std::string_view text);
+
+// A transition's index lists name their positions; the position's own label is the truth while
+// it is attached, the stored text otherwise.
+std::string IndexEntryLabel(const TStringItem &item);
 
 // The largest picture coordinate or length LaTeX can hold (its dimensions end just below 16384pt)
 // when one unit is `unitLength` millimetres, written as TeX reads it ("0.25", "0,5"); the default
@@ -70,6 +75,7 @@ public:
     const std::string &FileName() const { return m_fileName; }
 
 private:
+    void UsePackagesForLetters();
     void WriteScheme();
     void WriteTransitions();
     void WritePositions();

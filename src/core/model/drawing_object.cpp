@@ -300,6 +300,18 @@ void TTransition::AssignTo(TDrawingObject &dest) const
     }
 }
 
+void TTransition::SnapshotTo(TDrawingObject &dest) const
+{
+    AssignTo(dest);
+    if (auto *t = dynamic_cast<TTransition *>(&dest)) {
+        t->Predicates = Predicates;
+        t->Capacities = Capacities;
+        t->CharFn = CharFn;
+        t->ActivationT = ActivationT;
+        t->DurationT = DurationT;
+    }
+}
+
 std::shared_ptr<TDrawingObject> TTransition::Copy(TDrawingObjects *newOwner) const
 {
     auto copy = TDrawingObject::Copy(newOwner);
@@ -395,6 +407,13 @@ void TArc::AssignTo(TDrawingObject &dest) const
         a->What = What;
         a->ArcFlags = ArcFlags;
     }
+}
+
+void TArc::SnapshotTo(TDrawingObject &dest) const
+{
+    AssignTo(dest);
+    if (auto *a = dynamic_cast<TArc *>(&dest))
+        a->Level = Level;
 }
 
 std::shared_ptr<TDrawingObject> TArc::Copy(TDrawingObjects *newOwner) const

@@ -158,6 +158,8 @@ public:
 
     // Virtual operations, in slot order.
     virtual void AssignTo(TDrawingObject &dest) const;
+    // AssignTo and every stored attribute AssignTo leaves out: what an undo snapshot holds.
+    virtual void SnapshotTo(TDrawingObject &dest) const { AssignTo(dest); }
     virtual std::shared_ptr<TDrawingObject> Copy(TDrawingObjects *newOwner) const;
     virtual void DrawHandles();
     virtual void SetColor();
@@ -264,6 +266,7 @@ public:
     std::string TrType;
 
     void AssignTo(TDrawingObject &dest) const override;
+    void SnapshotTo(TDrawingObject &dest) const override;
     std::shared_ptr<TDrawingObject> Copy(TDrawingObjects *newOwner) const override;
     void DrawHandles() override;
     void SetColor() override;
@@ -315,6 +318,7 @@ public:
         std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool arrowed);
 
     void AssignTo(TDrawingObject &dest) const override;
+    void SnapshotTo(TDrawingObject &dest) const override;
     std::shared_ptr<TDrawingObject> Copy(TDrawingObjects *newOwner) const override;
     void DrawHandles() override;
     void SetColor() override;

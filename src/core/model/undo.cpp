@@ -47,7 +47,7 @@ std::unique_ptr<TUndoObject> TDrawingObjects::MakeRecord(
     if (kind == ukChanged) {
         saved = target->NewOfSameClass();
         m_undoStore->Insert(saved);
-        target->AssignTo(*saved);
+        target->SnapshotTo(*saved);
     } else {
         saved = held;
     }
@@ -100,7 +100,7 @@ void TDrawingObjects::Undo()
         switch (rec->Kind) {
         case ukChanged:
             m_redoList.push_back(MakeRecord(ukChanged, target, rec->Step));
-            rec->Saved->AssignTo(*target);
+            rec->Saved->SnapshotTo(*target);
             break;
         case ukCreated:
             m_redoList.push_back(MakeRecord(ukCreated, target, rec->Step));
@@ -133,7 +133,7 @@ void TDrawingObjects::Redo()
         switch (rec->Kind) {
         case ukChanged:
             m_undoList.push_back(MakeRecord(ukChanged, target, rec->Step));
-            rec->Saved->AssignTo(*target);
+            rec->Saved->SnapshotTo(*target);
             break;
         case ukCreated:
             m_undoList.push_back(MakeRecord(ukCreated, target, rec->Step));

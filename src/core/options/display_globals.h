@@ -17,7 +17,6 @@ struct TFontSpec
 };
 
 inline constexpr int kColorTableSize = 25;
-inline constexpr std::int32_t HistoryDepth = 5;
 inline constexpr const char *VersionString = "0.8 Research";
 
 // The program-wide display globals. The options record mirrors every option into one of these
@@ -53,6 +52,8 @@ struct TDisplayGlobals
     std::int32_t xDist = 40;
     std::int32_t yDist = 16;
     std::int32_t bDist = 56;
+    // How many files the reopen history holds.
+    std::int32_t HistoryDepth = 5;
 
     std::array<TColor, kColorTableSize> ColorTable = DefaultColorTable();
     TFontSpec PositionFont { "Liberation Sans", 8 };

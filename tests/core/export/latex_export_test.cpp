@@ -125,17 +125,13 @@ TEST_F(LaTeXExportTest, FormalDescriptionUsesTheRebuiltIndexes)
 TEST_F(LaTeXExportTest, UserTextIsPrintedNotRun)
 {
     const std::pair<const char *, const char *> cases[] = {
-        { "a_b", "a\\_b" },
-        { "a&b", "a\\&b" },
-        { "a%b", "a\\%b" },
-        { "a#b", "a\\#b" },
-        { "a$b", "a\\$b" },
-        { "{a}", "\\{a\\}" },
-        { "a~b", "a\\mbox{\\textasciitilde}b" },
+        { "a_b", "a\\_b" }, { "a&b", "a\\&b" }, { "a%b", "a\\%b" }, { "a#b", "a\\#b" },
+        { "a$b", "a\\$b" }, { "{a}", "\\{a\\}" }, { "a~b", "a\\mbox{\\textasciitilde}b" },
         { "a^b", "a\\mbox{\\textasciicircum}b" },
         { "\\input{/etc/passwd}", "\\mbox{\\textbackslash}input\\{/etc/passwd\\}" },
         { "a\nb\x7f", "a b " }, // a blank line or DEL would stop LaTeX
         { "Pos 12.b", "Pos 12.b" },
+        { "Ж1жё", "\\mbox{Ж}1\\mbox{жё}" }, // letters math mode would drop
     };
     for (const auto &[text, escaped] : cases)
         EXPECT_EQ(EscapeLaTeX(text), escaped) << text;
@@ -184,17 +180,24 @@ TEST_F(LaTeXExportTest, PdfLaTeXCompilesBothKindsOfDocument)
     test::PlaceNode<TPosition>(doc, 280, 200, "\\input{/etc/passwd}_&%#$~^\\7_&%#$~^{}\\");
     test::PlaceNode<TTransition>(doc, 400, 200, "Z_&%#$~^{}\\9_&%#$~^{}\\");
     test::AddPiece(doc, 312, 216, 400, 216);
+    test::PlaceNode<TPosition>(doc, 280, 320, "Позиция3");
+    test::PlaceNode<TTransition>(doc, 400, 320, "Переход4");
     TLaTeXSettings settings;
     settings.Adjust.XOrigin = settings.Adjust.YOrigin = 10;
     for (const std::int32_t options :
         std::initializer_list<std::int32_t> { lpScheme, lpFormal, lpScheme | lpFormal }) {
         settings.TriangleHead = options == lpScheme;
+        settings.FontSize = options == lpScheme ? 14 : options == lpFormal ? 10 : 11;
         const auto path = dir.Path() / ("kind" + std::to_string(options) + ".tex");
         TLaTeXExport exporter(&doc, path.string(), settings);
         exporter.SetPictureSize(300, 200, 264);
         ASSERT_TRUE(exporter.Export(options));
-        EXPECT_TRUE(test::CompilesWithPdfLaTeX(path))
-            << test::ReadFile(dir.Path() / ("kind" + std::to_string(options) + ".log"));
+        const bool compiled = test::CompilesWithPdfLaTeX(path);
+        const std::string log
+            = test::ReadFile(dir.Path() / ("kind" + std::to_string(options) + ".log"));
+        EXPECT_TRUE(compiled) << log;
+        for (const char *lostGlyph : { "invalid in math mode", "Missing character" })
+            EXPECT_EQ(log.find(lostGlyph), std::string::npos) << log;
     }
 }
 
