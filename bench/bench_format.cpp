@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Reading and writing a net file of 100,000 objects: 30,000 positions, 10,000 transitions with
 // index and predicate lists, and 60,000 arc pieces.
-#include "common/count_object.h"
-#include "common/message_list.h"
+#include "bench_host.h"
+
 #include "format/net_reader.h"
 #include "format/net_writer.h"
 #include "model/drawing_objects.h"
@@ -13,15 +13,7 @@
 namespace morvane {
 namespace {
 
-struct TBenchNet final : TDocumentHost
-{
-    TCountObject Positions, Transitions;
-    TMessageList Messages;
-    TDrawingObjects Net { this, &Messages, nullptr };
-
-    TCountObject &PositionCounter() override { return Positions; }
-    TCountObject &TransitionCounter() override { return Transitions; }
-};
+using bench::TBenchNet;
 
 // One block per transition: three positions, two input chains and one output chain of two
 // pieces each.

@@ -26,6 +26,8 @@ int RunXml(const std::vector<std::string> &args)
     if (!LoadWholeNet(input, loaded))
         return kExitBadInput;
     TXMLExport exporter(loaded.Net(), output);
+    // Reading ended with a rebuild already.
+    exporter.RebuildFirst = false;
     if (!p.Has("o")) {
         std::cout << exporter.GetFileText();
         return kExitOk;

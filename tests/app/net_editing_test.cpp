@@ -137,6 +137,22 @@ TEST_F(NetEditingTest, PlacingSnapsToTheGridAndNumbersLabelsOnFromTheFile)
     EXPECT_EQ(net->Net().Positions().back()->selfLabel(), "L8");
 }
 
+// The scroll range stopped at the options' page, so a larger net could not be reached.
+TEST_F(NetEditingTest, PageGrowsToHoldTheNetAndWhatIsPlacedAtItsEdge)
+{
+    NewNet(mdPlacePosition);
+    const int w = View()->width();
+    AddPosition(net->Net(), 5000, 40, "Far");
+    net->Zoom(8, false); // as opening a file does
+    EXPECT_EQ(net->xPgSize(), 5000 + Globals().XPsize + w);
+    EXPECT_EQ(net->yPgSize(), Globals().yPageSize);
+
+    net->SetHorzPosition(net->xPgSize());
+    Click({ w - 12, 40 });
+    ASSERT_EQ(net->Net().Positions().size(), 2u);
+    EXPECT_EQ(net->xPgSize(), net->Net().Positions()[1]->Right() + w);
+}
+
 TEST_F(NetEditingTest, ClickShiftClickAltClickAndRectanglesSelect)
 {
     NewNet();

@@ -75,6 +75,11 @@ TEST_F(ViewTest, BestFitShrinksToTheClientAndScrollsToTheNet)
     Trigger("miBestFit");
     EXPECT_EQ(Globals().xGrid, 8);
     EXPECT_EQ(net->HorzPosition(), 800 - 8);
+
+    // One too wide for the smallest scale is shown at that scale, not left as it was.
+    AddPosition(net->Net(), 4000000, 400, "L2");
+    Trigger("miBestFit");
+    EXPECT_EQ(Globals().xGrid, Globals().zMin);
 }
 
 TEST_F(ViewTest, GridIsTiledAtFourAndEightDottedAboveTheHideLimitAndAbsentBelow)

@@ -26,6 +26,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <limits>
 
 namespace morvane {
 
@@ -239,8 +240,9 @@ void TNet::BestFit()
         ux = (viewport()->width() * g.xGrid - 24) / std::abs(br.x - tl.x);
     if (tl.y != br.y)
         uy = (viewport()->height() * g.yGrid - 24) / std::abs(br.y - tl.y);
-    ux = std::min(ux, 8);
-    uy = std::min(uy, 8);
+    // A net too large even for the smallest scale is shown at that scale rather than not at all.
+    ux = std::max(std::min(ux, 8), g.zMin);
+    uy = std::max(std::min(uy, 8), g.zMin);
     if (ux != g.xGrid || uy != g.yGrid) {
         Zoom(std::min(ux, uy), false);
         tl = m_net->TopLeftCorner();
@@ -360,10 +362,26 @@ void TNet::ResizeHandling()
         m_backing = DeviceImage(size, devicePixelRatioF());
         m_canvas->SetDevice(&m_backing);
     }
-    SetxPgSize(Globals().xPageSize);
-    SetyPgSize(Globals().yPageSize);
+    FitPageToNet();
     SyncOrigin();
     Invalidate();
+}
+
+void TNet::FitPageToNet()
+{
+    // The page is at least the options' page and reaches one window beyond the drawing, so
+    // every object can be seen and there is room to place and drag past the last one.
+    const TPoint br = m_net->BottomRightCorner();
+    const auto reach = [](std::int32_t page, std::int32_t extent, std::int32_t margin) {
+        return std::int32_t(std::clamp<std::int64_t>(
+            std::int64_t(extent) + margin, page, std::numeric_limits<std::int32_t>::max()));
+    };
+    const std::int32_t x = reach(Globals().xPageSize, br.x, viewport()->width());
+    const std::int32_t y = reach(Globals().yPageSize, br.y, viewport()->height());
+    if (x != m_xPgSize)
+        SetxPgSize(x);
+    if (y != m_yPgSize)
+        SetyPgSize(y);
 }
 
 void TNet::resizeEvent(QResizeEvent *event)
@@ -559,6 +577,8 @@ void TNet::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoi
         m_state.ConnectionsStale = true;
         if (TModeHandler *handler = Handler())
             handler->Release(shift, p);
+        // Placing or dragging near the edge makes room beyond it.
+        FitPageToNet();
     } else if (button == Qt::RightButton) {
         RightRelease(shift);
     }

@@ -170,6 +170,8 @@ private:
     TOverlay m_marker;
 
     void ResizeHandling();
+    // Page size: the options' page, grown to hold the net with a window's margin.
+    void FitPageToNet();
     void UpdateScrollRanges();
     void SyncOrigin();
     void Invalidate();

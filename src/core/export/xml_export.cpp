@@ -124,7 +124,8 @@ TXMLExport::TXMLExport(TDrawingObjects &document, std::string fileName)
 
 std::string TXMLExport::GetXMLText()
 {
-    Document.RebuildConnections();
+    if (RebuildFirst)
+        Document.RebuildConnections();
     const std::size_t segments = Document.Arcs().size();
     const unsigned format = pugi::format_indent | pugi::format_no_declaration;
     StringWriter out;

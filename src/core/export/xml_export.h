@@ -19,8 +19,8 @@ class TXMLExport
 public:
     TXMLExport(TDrawingObjects &document, std::string fileName);
 
-    // Recomputes the connections, then answers the serialised tree (lines end in LF, no XML
-    // declaration, UTF-8).
+    // Recomputes the connections (unless RebuildFirst is off), then answers the serialised tree
+    // (lines end in LF, no XML declaration, UTF-8).
     std::string GetXMLText();
     // The text as the file holds it: every line ended by CR LF.
     std::string GetFileText();
@@ -31,6 +31,8 @@ public:
     TDrawingObjects &Document;
     std::string FileName;
     std::string NamespaceURI = kNetNamespaceURI;
+    // Off for a net whose connections were recomputed just before, such as one freshly read.
+    bool RebuildFirst = true;
 };
 
 // The XML file beside a net file: same folder and base name, extension ".xml".

@@ -3,7 +3,7 @@
 // stored; they are recomputed here from where the segment ends lie.
 #include "model/drawing_object.h"
 #include "model/drawing_objects.h"
-#include "model/spatial_index.h"
+#include "model/point_cache.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -16,8 +16,8 @@ constexpr std::uint8_t kTouchesNode = 1;
 constexpr std::uint8_t kJustDrawn = 16;
 constexpr std::uint8_t kBadOrientation = 128;
 
-// The point look-ups of a resolution, answered by a plain scan of the document, by an index of
-// it, or by nothing at all for a segment that belongs to no document.
+// The point look-ups of a single resolution, answered by a plain scan of the document, or by
+// nothing at all for a segment that belongs to no document.
 struct PlainScan
 {
     TDrawingObjects *doc;
@@ -25,16 +25,6 @@ struct PlainScan
         std::size_t &start, const TDrawingObject *exclude) const
     {
         return doc ? doc->FindNextAt(x, y, mask, start, exclude) : nullptr;
-    }
-};
-
-struct IndexScan
-{
-    const TSpatialIndex &index;
-    TDrawingObject *operator()(std::int32_t x, std::int32_t y, std::uint8_t mask,
-        std::size_t &start, const TDrawingObject *exclude) const
-    {
-        return index.FindNextAt(x, y, mask, start, exclude);
     }
 };
 
@@ -135,20 +125,6 @@ template <class Scan> void Resolve(TArc &arc, const Scan &scan)
     ResolveEnd(arc, scan);
 }
 
-// What a whole-document pass needs to know of one point, gathered in a single scan: pieces lying
-// on one another share their end points, and looking every piece through all the others at
-// each end would cost the square of their number.
-struct PointSummary
-{
-    // The first two pieces in document order containing the point, the first two ending there,
-    // the first two starting there, and the first node there. Two suffice: at most one of each
-    // pair is the piece being resolved.
-    TArc *on[2] = {};
-    TArc *ending[2] = {};
-    TArc *starting[2] = {};
-    TDrawingObject *node = nullptr;
-};
-
 TArc *FirstOtherThan(TArc *const (&pair)[2], const TArc *self)
 {
     return pair[0] != self ? pair[0] : pair[1];
@@ -158,56 +134,6 @@ bool Before(const TDrawingObjects &doc, const TArc *a, const TArc *b)
 {
     return a && (!b || doc.IndexOf(a) < doc.IndexOf(b));
 }
-
-class TPointCache
-{
-public:
-    TPointCache(const TDrawingObjects &doc, const TSpatialIndex &index, std::size_t pieces)
-        : m_doc(doc)
-        , m_index(index)
-    {
-        m_points.reserve(2 * pieces);
-    }
-
-    const TDrawingObjects &Doc() const { return m_doc; }
-
-    const PointSummary &At(std::int32_t x, std::int32_t y)
-    {
-        const std::uint64_t key
-            = (std::uint64_t(std::uint32_t(x)) << 32) | std::uint64_t(std::uint32_t(y));
-        const auto [it, added] = m_points.try_emplace(key);
-        if (!added)
-            return it->second;
-        PointSummary &sum = it->second;
-        auto keep = [](TArc *(&pair)[2], TArc *arc) {
-            if (!pair[0])
-                pair[0] = arc;
-            else if (!pair[1])
-                pair[1] = arc;
-        };
-        std::size_t start = 0;
-        for (TDrawingObject *obj = m_index.FindNextAt(x, y, okAll, start, nullptr); obj;
-             ++start, obj = m_index.FindNextAt(x, y, okAll, start, nullptr)) {
-            if (obj->Kind() != okArc) {
-                if (!sum.node)
-                    sum.node = obj;
-                continue;
-            }
-            auto *arc = static_cast<TArc *>(obj);
-            keep(sum.on, arc);
-            if (arc->IsEnd(x, y))
-                keep(sum.ending, arc);
-            if (arc->IsStart(x, y))
-                keep(sum.starting, arc);
-        }
-        return sum;
-    }
-
-private:
-    const TDrawingObjects &m_doc;
-    const TSpatialIndex &m_index;
-    std::unordered_map<std::uint64_t, PointSummary> m_points;
-};
 
 template <class Scan>
 TDrawingObject *NodeAt(const Scan &scan, std::int32_t x, std::int32_t y, const TArc &arc)
@@ -228,7 +154,7 @@ void Resolve(TArc &arc, TPointCache &cache)
     arc.SetFromNode(nullptr);
     arc.SetToNode(nullptr);
 
-    const PointSummary &head = cache.At(arc.Left(), arc.Top());
+    const TPointSummary &head = cache.At(arc.Left(), arc.Top());
     arc.SetPrevArc(nullptr);
     TArc *firstOn = FirstOtherThan(head.on, &arc);
     if (head.node && (!firstOn || doc.IndexOf(head.node) < doc.IndexOf(firstOn))) {
@@ -246,7 +172,7 @@ void Resolve(TArc &arc, TPointCache &cache)
         }
     }
 
-    const PointSummary &tail = cache.At(arc.Right(), arc.Bottom());
+    const TPointSummary &tail = cache.At(arc.Right(), arc.Bottom());
     firstOn = FirstOtherThan(tail.on, &arc);
     if (tail.node && (!firstOn || doc.IndexOf(tail.node) < doc.IndexOf(firstOn))) {
         arc.Arrowed = true;
@@ -504,11 +430,6 @@ void TArc::ResolveEnds()
     Resolve(*this, PlainScan { Owner() });
 }
 
-void TArc::ResolveEnds(const TSpatialIndex &index)
-{
-    Resolve(*this, IndexScan { index });
-}
-
 void TArc::PropagateEnds()
 {
     Propagate(*this, PlainScan { Owner() }, false);
@@ -626,8 +547,7 @@ void TDrawingObjects::RebuildConnections()
         t->OutArcs.clear();
     }
     if (!m_arcs.empty()) {
-        const TSpatialIndex index(*this);
-        TPointCache points(*this, index, m_arcs.size());
+        TPointCache points(*this);
         for (auto *a : m_arcs)
             Resolve(*a, points);
         for (auto *a : m_arcs)
@@ -694,23 +614,22 @@ void MergeAtChainEnds(const std::vector<TArc *> &arcs, bool onlyJustDrawn)
     }
 }
 
-void ResolveAll(TDrawingObjects &doc, const std::vector<TArc *> &arcs)
+} // namespace
+
+void TDrawingObjects::ResolveEndsOf(const std::vector<TArc *> &arcs)
 {
     if (arcs.size() == 1) {
         arcs.front()->ResolveEnds();
     } else if (!arcs.empty()) {
-        const TSpatialIndex index(doc);
-        TPointCache points(doc, index, arcs.size());
+        TPointCache points(*this);
         for (auto *a : arcs)
             Resolve(*a, points);
     }
 }
 
-} // namespace
-
 void TDrawingObjects::Rewire()
 {
-    ResolveAll(*this, m_arcs);
+    ResolveEndsOf(m_arcs);
     MergeAtChainEnds(m_arcs, false);
 }
 
@@ -720,7 +639,7 @@ void TDrawingObjects::ResolveMarked()
     for (auto *a : m_arcs)
         if (a->ArcFlags & kJustDrawn)
             marked.push_back(a);
-    ResolveAll(*this, marked);
+    ResolveEndsOf(marked);
     MergeAtChainEnds(m_arcs, true);
 }
 

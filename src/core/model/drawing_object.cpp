@@ -199,6 +199,11 @@ bool TDrawingObject::ContainsPoint(std::int32_t x, std::int32_t y) const
     return m_Left <= x && x <= m_Right && m_Top <= y && y <= m_Bottom;
 }
 
+THitBox TDrawingObject::HitBox(std::int64_t) const
+{
+    return { m_Left, m_Top, m_Right, m_Bottom };
+}
+
 bool TDrawingObject::IntersectsRect(
     std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
 {
@@ -475,18 +480,22 @@ void TArc::MoveBy(std::int32_t dx, std::int32_t dy)
 
 bool TArc::ContainsPoint(std::int32_t x, std::int32_t y) const
 {
-    std::int64_t x1 = std::min(Left(), Right()), x2 = std::max(Left(), Right());
-    std::int64_t y1 = std::min(Top(), Bottom()), y2 = std::max(Top(), Bottom());
-    const std::int64_t e = Globals().Esize;
+    return HitBox(Globals().Esize).Contains(x, y);
+}
+
+THitBox TArc::HitBox(std::int64_t e) const
+{
+    THitBox box { std::min(Left(), Right()), std::min(Top(), Bottom()), std::max(Left(), Right()),
+        std::max(Top(), Bottom()) };
     if (Width() == 0) {
-        x1 -= e;
-        x2 += e;
+        box.x1 -= e;
+        box.x2 += e;
     }
     if (Height() == 0) {
-        y1 -= e;
-        y2 += e;
+        box.y1 -= e;
+        box.y2 += e;
     }
-    return x1 <= x && x <= x2 && y1 <= y && y <= y2;
+    return box;
 }
 
 bool TArc::IntersectsRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const

@@ -16,7 +16,6 @@ class TDrawingObject;
 class TPosition;
 class TTransition;
 class TArc;
-class TSpatialIndex;
 class Canvas;
 
 enum TObjectKind : std::uint8_t {
@@ -99,6 +98,17 @@ inline std::int32_t WrapAbs(std::int32_t a)
     return a < 0 ? WrapSub(0, a) : a;
 }
 
+// The rectangle of points an object answers ContainsPoint for, inclusive, in 64 bits so that a
+// widening never wraps; empty when a low corner exceeds the high one.
+struct THitBox
+{
+    std::int64_t x1 = 0, y1 = 0, x2 = -1, y2 = -1;
+    bool Contains(std::int64_t x, std::int64_t y) const
+    {
+        return x1 <= x && x <= x2 && y1 <= y && y <= y2;
+    }
+};
+
 // The common part of positions, transitions and arc pieces. Objects are shared: the document's
 // component list owns them, and so may undo records after they left the document.
 class TDrawingObject : public TComponent, public std::enable_shared_from_this<TDrawingObject>
@@ -173,6 +183,8 @@ public:
     virtual std::int32_t AttachX(std::int32_t &x, std::int32_t d) const;
     virtual void MoveBy(std::int32_t dx, std::int32_t dy);
     virtual bool ContainsPoint(std::int32_t x, std::int32_t y) const;
+    // What ContainsPoint answers for, with the handle size given instead of read.
+    virtual THitBox HitBox(std::int64_t esize) const;
     virtual bool IntersectsRect(
         std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const;
 
@@ -307,8 +319,6 @@ public:
     // Bit 0 PrevArc set, bit 1 NextArc set, bit 4 FromNode set, bit 5 ToNode set.
     std::uint8_t EndsCode() const;
     void ResolveEnds();
-    // The same answers, looked up in an index of the owning document built for a whole pass.
-    void ResolveEnds(const TSpatialIndex &index);
     void PropagateEnds();
     std::int32_t MergeCollinear();
     void MoveEnd(std::int32_t dx, std::int32_t dy);
@@ -327,6 +337,7 @@ public:
     std::uint16_t HitTest(std::int32_t x, std::int32_t y) override;
     void MoveBy(std::int32_t dx, std::int32_t dy) override;
     bool ContainsPoint(std::int32_t x, std::int32_t y) const override;
+    THitBox HitBox(std::int64_t esize) const override;
     bool IntersectsRect(
         std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const override;
     void DrawSymbolOutline() override;

@@ -173,6 +173,8 @@ public:
 
     // --- Arc chains and connections (connections.cpp) ---
     void RebuildConnections();
+    // ResolveEnds on each piece, with the look-ups shared by all of them.
+    void ResolveEndsOf(const std::vector<TArc *> &arcs);
     void RelinkIndexes();
     void Rewire();
     void ResolveMarked();
@@ -198,6 +200,8 @@ public:
 
     // --- Topology check (topology.cpp) ---
     void CheckTopology();
+    // The check's messages from the connections as they stand, without recomputing them.
+    void ReportTopology();
 
     // Drops every record (of both lists) that refers to one of the objects; used before objects
     // are destroyed for good, so that no record replays on them later.

@@ -2,7 +2,6 @@
 // The document operations the net window edits with: finding, selecting, switching the display
 // state of many objects, deleting, copying, moving, repainting. Every pass runs in component order.
 #include "model/drawing_objects.h"
-#include "model/spatial_index.h"
 #include "model/undo.h"
 #include "options/display_globals.h"
 
@@ -85,9 +84,15 @@ TRectSelection TDrawingObjects::SelectInRect(
 
 void TDrawingObjects::SetModeOfAll(std::uint8_t filterMode, std::uint8_t code)
 {
-    // Re-resolving arc ends looks up every end point; past one segment a shared index pays.
-    std::unique_ptr<TSpatialIndex> index;
-    std::size_t resolved = 0;
+    // Re-resolving arc ends looks up every end point; the pieces share their look-ups.
+    if (code == mcResolveEnds) {
+        std::vector<TArc *> arcs;
+        for (auto *a : m_arcs)
+            if (filterMode == mfAll || a->Mode == filterMode)
+                arcs.push_back(a);
+        ResolveEndsOf(arcs);
+        return;
+    }
     for (std::size_t i = 0; i < m_objects.size(); ++i) {
         TDrawingObject &obj = *m_objects[i];
         if (filterMode != mfAll && obj.Mode != filterMode)
@@ -110,16 +115,6 @@ void TDrawingObjects::SetModeOfAll(std::uint8_t filterMode, std::uint8_t code)
             break;
         case mcErase:
             obj.Erase();
-            break;
-        case mcResolveEnds:
-            if (obj.Kind() == okArc) {
-                if (++resolved == 2)
-                    index = std::make_unique<TSpatialIndex>(*this);
-                if (index)
-                    static_cast<TArc &>(obj).ResolveEnds(*index);
-                else
-                    static_cast<TArc &>(obj).ResolveEnds();
-            }
             break;
         case mcOutlinedOn:
             obj.isOutLined(true);

@@ -4,14 +4,39 @@
 #include "options/display_globals.h"
 #include "routing/path_finder.h"
 
+#include <algorithm>
+
 namespace morvane {
+
+namespace {
+
+// Cells beyond the drawing, so that a route may pass round its outermost objects.
+constexpr std::int64_t kRouteMargin = 16;
+// A grid larger than this (five bytes a cell) is not made for a drawing spread that far; the
+// page alone is routed then.
+constexpr std::int64_t kMaxRouteCells = std::int64_t(1) << 24;
+
+} // namespace
 
 void TDrawingObjects::BuildRouteGrid()
 {
-    if (!PathFinder) {
-        const auto &g = Globals();
-        PathFinder
-            = std::make_unique<TPathFinder>(g.xPageSize / m_xBaseUnit, g.yPageSize / m_yBaseUnit);
+    // The grid covers the page, grown to the drawing like the net window's page.
+    const auto &g = Globals();
+    std::int64_t w = g.xPageSize / m_xBaseUnit, h = g.yPageSize / m_yBaseUnit;
+    const TPoint br = BottomRightCorner();
+    const std::int64_t grownW = std::max<std::int64_t>(w, br.x / m_xBaseUnit + kRouteMargin);
+    const std::int64_t grownH = std::max<std::int64_t>(h, br.y / m_yBaseUnit + kRouteMargin);
+    if (grownW * grownH <= kMaxRouteCells) {
+        w = grownW;
+        h = grownH;
+    }
+    // Made once, and again only to grow, so a net that shrinks keeps its routes' grid.
+    if (!PathFinder || PathFinder->GridWidth() < w || PathFinder->GridHeight() < h) {
+        if (PathFinder) {
+            w = std::max<std::int64_t>(w, PathFinder->GridWidth());
+            h = std::max<std::int64_t>(h, PathFinder->GridHeight());
+        }
+        PathFinder = std::make_unique<TPathFinder>(std::int32_t(w), std::int32_t(h));
         PathFinder->SetMaxPasses(TPathFinder::DefaultMaxPasses);
     }
     PathFinder->Clear();

@@ -1,71 +1,72 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/drawing_object.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace morvane {
 
-class TDrawingObject;
 class TDrawingObjects;
 
 // A snapshot of where the objects of a document lie, for passes that look up many points (the
 // connection of every arc end). It answers exactly like TDrawingObjects::FindNextAt as long as no
 // object moves, joins or leaves the document while it is in use.
 //
-// Objects are bucketed by the cells of a uniform grid that their bounding box touches; a cell is
-// a power of two pixels wide, chosen from the typical object size. The cells form a plain array
-// when the drawing is compact and are hashed when it is spread far (a hostile file), so distant
-// objects cost nothing; an object spanning very many cells goes to a short list that every query
-// scans. Each bucket lists component indices in ascending order, so the first candidate that
-// really contains the point (asked of the object itself) is the one a plain scan would find.
+// The objects' hit rectangles are packed into a bounding-box tree, nodes and arc pieces apart:
+// leaves group neighbours along a Hilbert curve, and every tree node knows the smallest
+// component index and the kinds below it. A look-up asks for the first object in component order,
+// so it opens tree nodes in the order of their smallest index and stops as soon as no open node
+// can hold an earlier one. A long piece that spans the whole net is one entry like any other,
+// and a point under thousands of stacked objects still costs only the way to the first of them.
 class TSpatialIndex
 {
 public:
     explicit TSpatialIndex(const TDrawingObjects &doc);
 
     // The first object at or after startIndex, of a kind in the mask, other than exclude, whose
-    // ContainsPoint is true; stores its index in startIndex. Sets the hit counter to 1 or 0.
+    // ContainsPoint is true; stores its index in startIndex.
     TDrawingObject *FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
         std::size_t &startIndex, const TDrawingObject *exclude) const;
 
+    // The first k (at most kMaxFound) objects in component order, of a kind in the mask, whose
+    // ContainsPoint is true; answers how many there are.
+    static constexpr std::size_t kMaxFound = 4;
+    std::size_t FindFirstAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
+        TDrawingObject **found, std::size_t k) const;
+
 private:
-    struct Box
+    struct Entry
     {
-        std::int64_t x1, y1, x2, y2; // inclusive, in pixels
+        THitBox box;
+        std::uint32_t index;
+        std::uint8_t kind;
     };
-    // Inclusive cell numbers; empty (cx1 < cx0) for an object kept out of the grid.
-    struct CellRange
+    struct TreeNode
     {
-        std::int32_t cx0 = 0, cy0 = 0, cx1 = -1, cy1 = -1;
+        THitBox box;
+        std::uint32_t minIndex, maxIndex;
+        // Children: entries when leaf, else tree nodes.
+        std::uint32_t first, count;
+        std::uint8_t kinds;
+        bool leaf;
     };
-    struct Slot
-    {
-        std::uint64_t key;
-        std::uint32_t bucket;
-    };
-    static bool BoundingBox(const TDrawingObject &obj, Box &box);
-    static std::uint64_t CellKey(std::int32_t cx, std::int32_t cy);
-    std::size_t FindSlot(std::uint64_t key) const;
-    void Grow();
-    // The bucket of a cell, made on first use while building.
-    std::uint32_t AddBucket(std::int32_t cx, std::int32_t cy);
-    bool FindBucket(std::int32_t cx, std::int32_t cy, std::uint32_t &bucket) const;
+    enum TGroup { gNodes, gRows, gColumns, gOther };
+    // The smallest indices at or after start, ascending, into found; answers how many.
+    std::size_t Search(std::int32_t x, std::int32_t y, std::uint8_t kindMask, std::uint32_t start,
+        const TDrawingObject *exclude, std::uint32_t *found, std::size_t k) const;
+    // Packs entries [first, last) of one group into a tree; returns its root.
+    std::uint32_t Pack(std::size_t first, std::size_t last, TGroup group);
 
     const TDrawingObjects &m_doc;
-    int m_shift = 6;
-    std::vector<std::uint8_t> m_kinds;
-    // Plain array of cells: bucket = (cx - m_cx0) * m_rows + (cy - m_cy0).
-    bool m_dense = false;
-    std::int64_t m_cx0 = 0, m_cy0 = 0, m_columns = 0, m_rows = 0;
-    // Otherwise an open hash of the occupied cells, at most half full.
-    std::vector<Slot> m_slots;
-    std::size_t m_mask = 0;
-    // Bucket b holds m_entries[m_bucketStart[b] .. m_bucketStart[b + 1]).
-    std::vector<std::uint32_t> m_bucketStart;
-    std::vector<std::uint32_t> m_entries;
-    std::vector<std::uint32_t> m_large;
+    std::vector<Entry> m_entries;
+    std::vector<TreeNode> m_tree;
+    std::vector<std::uint32_t> m_roots;
+    // The open tree nodes of a look-up, kept to spare an allocation per look-up; an index
+    // serves one thread.
+    mutable std::vector<std::pair<std::uint32_t, std::uint32_t>> m_open;
 };
 
 } // namespace morvane

@@ -60,10 +60,17 @@ void CheckSegment(TArc &arc, TMessageList &messages)
 
 void TDrawingObjects::CheckTopology()
 {
+    if (!m_messages)
+        return;
+    RebuildConnections();
+    ReportTopology();
+}
+
+void TDrawingObjects::ReportTopology()
+{
     TMessageList *messages = m_messages;
     if (!messages)
         return;
-    RebuildConnections();
     messages->Clear();
     for (const auto &obj : m_objects) {
         switch (obj->Kind()) {

@@ -63,12 +63,18 @@ TEST_F(RouteGridTest, RouteGoesAroundANodeAndTheGridIsRebuiltEachTime)
         EXPECT_EQ(cell.Y, 22);
 }
 
-TEST_F(RouteGridTest, EndsOnANodeOrOffThePageGiveNoRoute)
+TEST_F(RouteGridTest, EndsOnANodeOrOffThePageGiveNoRouteAndThePageGrowsToTheDrawing)
 {
     TDrawingObjects doc(nullptr, nullptr, nullptr);
     doc.Add<TPosition>()->Place(160, 160, "L1");
     EXPECT_FALSE(doc.Route(80, 176, 170, 170));
     EXPECT_FALSE(doc.Route(80, 176, 5000, 176));
+
+    // A drawing wider than the page once stopped every route at the page's edge.
+    doc.Add<TPosition>()->Place(4000, 160, "L2");
+    EXPECT_TRUE(doc.Route(80, 176, 3960, 176));
+    EXPECT_EQ(doc.PathFinder->GridWidth(), (4000 + 32) / 8 + 16);
+    EXPECT_EQ(doc.PathFinder->GridHeight(), 297);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ using test::chains::Segment;
 
 // Nodes crowd a small page so they overlap; arc ends sit on a coarse lattice so that ends
 // coincide, pieces run head to head, lie stacked, end inside nodes, have zero length or are
-// slanted. A few giant pieces and nodes with an inverted rectangle are mixed in.
+// slanted. A few giant pieces, long slanted pieces reaching far past the page, stacks of nodes
+// on one spot and nodes with an inverted rectangle are mixed in.
 void BuildRandomNet(TDrawingObjects &doc, std::uint32_t seed, int objects)
 {
     std::mt19937 rng(seed);
@@ -38,6 +39,12 @@ void BuildRandomNet(TDrawingObjects &doc, std::uint32_t seed, int objects)
             odd->SetRight(odd->Left() - 8);
         } else if (kind < 25) {
             Segment(doc, -2000000000, lattice(), 2000000000, lattice());
+        } else if (kind < 30) {
+            Segment(doc, lattice(), lattice(), pick(-3, 3) * 100000, pick(-40, 40));
+        } else if (kind < 32) {
+            const int x = pick(0, 380), y = pick(0, 380);
+            for (int copies = pick(5, 30); copies > 0; --copies)
+                Node<TPosition>(doc, x + pick(-2, 2), y + pick(-2, 2), "S");
         } else {
             // 0 zero length, 1 and 2 horizontal, 3 and 4 vertical, 5 slanted
             const int shape = pick(0, 5);
