@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Editing through a real net window: a drag step over many selected objects, a selecting click
-// in a large net, and a routed arc.
+// in a large net, a routed arc, and a transition wizard's handle dragged over 50 rows.
 #ifdef MORVANE_BENCH_APP
 
 #include "editor/editor_modes.h"
@@ -151,6 +151,34 @@ void BM_AutoRouteAcrossThePage(benchmark::State &state)
     }
 }
 BENCHMARK(BM_AutoRouteAcrossThePage)->Unit(benchmark::kMillisecond);
+
+// One pointer move of the transition wizard's handle across a row boundary with 50 inputs and
+// 50 outputs: the preview is built anew and the window repainted.
+void BM_WizardHandleMove50By50(benchmark::State &state)
+{
+    TNet &net = NetOf(0);
+    Main().SetMode(mdTransitionWizard);
+    const QPoint anchor(104, 104), handle(112, 124);
+    net.FormMouseDown(Qt::LeftButton, {}, anchor);
+    net.FormMouseUp(Qt::LeftButton, {}, anchor);
+    net.FormMouseDown(Qt::LeftButton, {}, handle);
+    const TDisplayGlobals &g = Globals();
+    const int below50 = anchor.y() + g.yDist + g.bDist * 50;
+    for (int row = 1; row < 50; ++row)
+        net.FormMouseMove(Qt::NoButton, {}, QPoint(handle.x(), handle.y() + g.bDist * row));
+    int step = 0;
+    for (auto _ : state) {
+        const int y = (step++ & 1) ? below50 - 8 : below50 + 8;
+        net.FormMouseMove(Qt::NoButton, {}, QPoint(handle.x(), y));
+        net.viewport()->repaint();
+    }
+    // 1 transition and 50 rows of a position and an arc on each side.
+    if (net.WizardObjects().Count() < 201)
+        state.SkipWithError("the preview did not grow to 50 rows");
+    net.FormMouseUp(Qt::LeftButton, {}, handle);
+    Main().SetMode(mdEdit);
+}
+BENCHMARK(BM_WizardHandleMove50By50)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace morvane

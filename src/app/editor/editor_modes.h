@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/transition_wizard.h"
+
 #include <cstdint>
 
 namespace morvane {
@@ -43,12 +45,12 @@ enum TEditState : std::uint16_t {
     esGroup = 1,
     esSingle = 2,
     esDragging = 4,
-    esWizardArmed = 16,
-    esWizardDone = 32,
-    esWizardShown = 64,
-    esWizardInputs = 128,
-    esWizardOutputs = 256,
-    esWizardBoth = 384,
+    esWizardArmed = wsArmed,
+    esWizardDone = wsDone,
+    esWizardShown = wsShown,
+    esWizardInputs = wsInputs,
+    esWizardOutputs = wsOutputs,
+    esWizardBoth = wsBoth,
     esLocated = 512,
 };
 

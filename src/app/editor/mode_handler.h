@@ -41,6 +41,8 @@ public:
     virtual void Release(Qt::KeyboardModifiers shift, TPoint p) { (void)shift, (void)p; }
     // A right click found an object.
     virtual void RightHit() { }
+    // The window's scale changed.
+    virtual void Zoomed() { }
 
 protected:
     TNet &Window() { return m_net; }

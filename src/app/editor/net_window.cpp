@@ -2,6 +2,7 @@
 #include "net_window.h"
 
 #include "arc_handler.h"
+#include "clip_handler.h"
 #include "dialogs/net_properties.h"
 #include "dialogs/options_dialog.h"
 #include "editor_modes.h"
@@ -36,6 +37,7 @@ TNet::TNet(TGN &main, QWidget *parent)
     , m_arcHandler(std::make_unique<TArcHandler>(*this))
     , m_routeHandler(std::make_unique<TRouteHandler>(*this))
     , m_wizardHandler(std::make_unique<TWizardHandler>(*this))
+    , m_clipHandler(std::make_unique<TClipHandler>(*this))
     , m_main(main)
 {
     setObjectName("Net");
@@ -60,8 +62,8 @@ TNet::TNet(TGN &main, QWidget *parent)
     m_net = std::make_unique<TDrawingObjects>(this, &main.Messages(), m_canvas.get());
     BuildGridTile();
     m_net->CreateUndo(true);
+    // The preview is rebuilt on every change of a count; it keeps no history.
     m_wizardObjects = std::make_unique<TDrawingObjects>(this, &main.Messages(), m_canvas.get());
-    m_wizardObjects->CreateUndo(true);
 
     m_interval.setInterval(1);
     connect(&m_interval, &QTimer::timeout, this, [this] {
@@ -125,6 +127,10 @@ TModeHandler *TNet::Handler()
     case mdTransitionWizard:
     case mdRightTransition:
         return m_wizardHandler.get();
+    case mdCut:
+    case mdCopy:
+    case mdPaste:
+        return m_clipHandler.get();
     default:
         return nullptr;
     }
@@ -134,12 +140,7 @@ void TNet::LeaveMode()
 {
     switch (m_main.EditorMode()) {
     case mdDelete: {
-        // Lines about the objects going away must not lead to them any more.
-        for (auto &line : m_main.Messages().Lines) {
-            auto obj = line.Object.lock();
-            if (obj && m_net->Owns(obj.get()) && obj->Mode == omSelected)
-                line.Object.reset();
-        }
+        ForgetMessagesOfSelected();
         m_net->BeginStep();
         m_net->DeleteSelected();
         SetSelected(nullptr);
@@ -149,10 +150,18 @@ void TNet::LeaveMode()
         m_main.UpdateUndoButtons();
         break;
     default:
-        // Cut, copy and paste act through the clipboard, which arrives with its own change.
         if (TModeHandler *handler = Handler())
             handler->Leave();
         break;
+    }
+}
+
+void TNet::ForgetMessagesOfSelected()
+{
+    for (auto &line : m_main.Messages().Lines) {
+        auto obj = line.Object.lock();
+        if (obj && m_net->Owns(obj.get()) && obj->Mode == omSelected)
+            line.Object.reset();
     }
 }
 
@@ -217,7 +226,8 @@ void TNet::Zoom(std::int32_t amount, bool relative)
     ResizeHandling();
     BuildGridTile();
     Redraw();
-    // The transition wizard re-anchors its preview here once it exists.
+    if (TModeHandler *handler = Handler())
+        handler->Zoomed();
 }
 
 void TNet::BestFit()

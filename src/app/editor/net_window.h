@@ -59,6 +59,8 @@ public:
     // --- Modes: the main window's SetMode calls these ---
     void LeaveMode();
     void EnterMode();
+    // Message lines about the selected objects, which are about to leave the net, lose them.
+    void ForgetMessagesOfSelected();
 
     // --- View ---
     void Zoom(std::int32_t amount, bool relative);
@@ -160,6 +162,7 @@ private:
     std::unique_ptr<TModeHandler> m_arcHandler;
     std::unique_ptr<TModeHandler> m_routeHandler;
     std::unique_ptr<TModeHandler> m_wizardHandler;
+    std::unique_ptr<TModeHandler> m_clipHandler;
     // Keys whose press this window saw; only their release may act.
     QSet<int> m_keysDown;
     TOverlay m_selectionRect;

@@ -20,7 +20,8 @@ std::int32_t NextLabel(TDrawingObjects &net, bool position)
 {
     if (TDocumentHost *host = net.Host())
         return (position ? host->PositionCounter() : host->TransitionCounter()).Next();
-    return std::int32_t(position ? net.Positions().size() : net.Transitions().size());
+    // Without counters the new object is numbered after those of its kind already there.
+    return std::int32_t(position ? net.Positions().size() : net.Transitions().size()) + 1;
 }
 
 } // namespace
@@ -35,13 +36,29 @@ std::int32_t SnapY(std::int32_t y)
     return Snap(y, Globals().yGrid);
 }
 
+std::string NextPositionLabel(TDrawingObjects &net)
+{
+    return "L" + std::to_string(NextLabel(net, true));
+}
+
+std::string NextTransitionLabel(TDrawingObjects &net)
+{
+    return "Z" + std::to_string(NextLabel(net, false));
+}
+
 TPosition &PlacePosition(TDrawingObjects &net, std::int32_t x, std::int32_t y)
+{
+    return PlacePosition(net, x, y, NextPositionLabel(net));
+}
+
+TPosition &PlacePosition(
+    TDrawingObjects &net, std::int32_t x, std::int32_t y, const std::string &label)
 {
     const TDisplayGlobals &g = Globals();
     auto p = net.Add<TPosition>();
     p->Init(g.ColorTable[11]);
     p->FillColor = g.ColorTable[16];
-    p->Place(SnapX(x), SnapY(y), "L" + std::to_string(NextLabel(net, true)));
+    p->Place(SnapX(x), SnapY(y), label);
     p->Priority = 1;
     p->Capacity = -1;
     p->Draw();
@@ -50,11 +67,17 @@ TPosition &PlacePosition(TDrawingObjects &net, std::int32_t x, std::int32_t y)
 
 TTransition &PlaceTransition(TDrawingObjects &net, std::int32_t x, std::int32_t y)
 {
+    return PlaceTransition(net, x, y, NextTransitionLabel(net));
+}
+
+TTransition &PlaceTransition(
+    TDrawingObjects &net, std::int32_t x, std::int32_t y, const std::string &label)
+{
     const TDisplayGlobals &g = Globals();
     auto t = net.Add<TTransition>();
     t->Init(g.ColorTable[4]);
     t->FillColor = g.ColorTable[6];
-    t->Place(SnapX(x), SnapY(y), "Z" + std::to_string(NextLabel(net, false)));
+    t->Place(SnapX(x), SnapY(y), label);
     t->Priority = 1;
     t->Draw();
     return *t;

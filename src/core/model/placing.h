@@ -16,10 +16,18 @@ namespace morvane {
 std::int32_t SnapX(std::int32_t x);
 std::int32_t SnapY(std::int32_t y);
 
+// "L<n>" and "Z<n>" with the next number of the host's position or transition counter.
+std::string NextPositionLabel(TDrawingObjects &net);
+std::string NextTransitionLabel(TDrawingObjects &net);
+
 // A position labelled "L<n>" from the host's position counter, at the snapped point.
 TPosition &PlacePosition(TDrawingObjects &net, std::int32_t x, std::int32_t y);
+TPosition &PlacePosition(
+    TDrawingObjects &net, std::int32_t x, std::int32_t y, const std::string &label);
 // A transition labelled "Z<n>" from the host's transition counter, at the snapped point.
 TTransition &PlaceTransition(TDrawingObjects &net, std::int32_t x, std::int32_t y);
+TTransition &PlaceTransition(
+    TDrawingObjects &net, std::int32_t x, std::int32_t y, const std::string &label);
 // A straight piece between two points taken as they are, arrowed when its end lies on a node;
 // nothing (null) when the points coincide.
 TArc *AddArcPieceAt(

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace morvane::test {
 
@@ -41,6 +42,16 @@ inline std::size_t RecordsOfStep(const TDrawingObjects &doc, std::uint8_t kind)
     for (const auto &r : doc.UndoList())
         n += r->Step == doc.UndoStep && r->Kind == kind;
     return n;
+}
+
+// The labels of the positions and transitions in component order.
+inline std::vector<std::string> NodeLabels(const TDrawingObjects &doc)
+{
+    std::vector<std::string> labels;
+    for (const auto &o : doc.Objects())
+        if (o->Kind() != okArc)
+            labels.push_back(o->selfLabel());
+    return labels;
 }
 
 } // namespace morvane::test
