@@ -150,13 +150,61 @@ bool TPathFinder::FindPath(
     if (start == target)
         return false;
 
-    while (!Propagate()) {
+    // A pass that fails only learns which cells the wave reaches and which crossings it refuses,
+    // and the reached area only grows from pass to pass, so every pass but the last spreads from
+    // the crossings just relaxed alone. One full wave then labels the cells for the trace (or,
+    // after a failure, as the last pass left them).
+    m_CurrentWave.push_back(static_cast<std::uint32_t>(start));
+    m_Labelled[start >> 6] |= std::uint64_t(1) << (start & 63);
+    while (!Spread()) {
         ++m_Pass;
-        if (m_Pass > m_MaxPasses || !Relax())
+        if (m_Pass > m_MaxPasses || !Relax()) {
+            Propagate();
             return false;
+        }
     }
+    Propagate();
     m_PathLength = m_Wave - 2;
     return Trace();
+}
+
+bool TPathFinder::Spread()
+{
+    const std::uint32_t start = static_cast<std::uint32_t>(Index(m_StartX, m_StartY));
+    const std::uint32_t target = static_cast<std::uint32_t>(m_TargetIndex);
+    const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(m_Stride);
+    const std::uint8_t *const grid = m_Grid.data();
+    std::uint64_t *const reached = m_Labelled.data();
+    const std::uint32_t offsets[4]
+        = { std::uint32_t(-1), 1U, std::uint32_t(-stride), std::uint32_t(stride) };
+    // The order of the visits does not matter here: a failing pass visits every reachable cell
+    // once and its refusals do not depend on the order.
+    while (!m_CurrentWave.empty()) {
+        const std::uint32_t cell = m_CurrentWave.back();
+        m_CurrentWave.pop_back();
+        for (int k = 0; k < 4; ++k) {
+            const std::uint32_t next = cell + offsets[k];
+            std::uint64_t &bits = reached[next >> 6];
+            const std::uint64_t bit = std::uint64_t(1) << (next & 63);
+            if ((bits & bit) != 0 && next != start)
+                continue;
+            const TEntry entry = (k < 2 ? HorizontalEntry : VerticalEntry)[grid[next]];
+            if (entry != Enter) {
+                if (entry == RefuseAndRecord)
+                    m_Blocked.push_back(next);
+                continue;
+            }
+            if ((bits & bit) != 0)
+                continue;
+            if (next == target) {
+                m_CurrentWave.clear();
+                return true;
+            }
+            bits |= bit;
+            m_CurrentWave.push_back(next);
+        }
+    }
+    return false;
 }
 
 bool TPathFinder::Propagate()
@@ -227,6 +275,16 @@ bool TPathFinder::Relax()
     // A cell refused from two sides gains twice and leaves the crossable codes for good.
     for (const std::uint32_t cell : m_Blocked)
         m_Grid[cell] = static_cast<std::uint8_t>(m_Grid[cell] + RelaxStep);
+    // Every cell refused once now lets the wave in from the cell that was refused it; the areas
+    // behind these crossings are all the next pass adds to the reached cells.
+    for (const std::uint32_t cell : m_Blocked) {
+        std::uint64_t &bits = m_Labelled[cell >> 6];
+        const std::uint64_t bit = std::uint64_t(1) << (cell & 63);
+        if (m_Grid[cell] <= 7 && (bits & bit) == 0) {
+            bits |= bit;
+            m_CurrentWave.push_back(cell);
+        }
+    }
     m_Blocked.clear();
     return true;
 }

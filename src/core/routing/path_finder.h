@@ -129,6 +129,7 @@ private:
         return (m_Labelled[index >> 6] >> (index & 63) & 1) != 0 ? m_Dist[index] : 0;
     }
     void ClearLabels();
+    bool Spread();
     bool Propagate();
     bool Relax();
     bool Trace();
