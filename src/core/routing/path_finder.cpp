@@ -37,6 +37,23 @@ constexpr std::size_t MaxCells = std::size_t { 1 } << 30;
 
 } // namespace
 
+void TNode::DropRedundant()
+{
+    std::size_t kept = 0;
+    for (const TCellPoint &p : m_Points) {
+        if (kept > 0 && m_Points[kept - 1] == p)
+            continue;
+        if (kept > 1) {
+            const TCellPoint &a = m_Points[kept - 2];
+            const TCellPoint &b = m_Points[kept - 1];
+            if ((a.X == b.X && b.X == p.X) || (a.Y == b.Y && b.Y == p.Y))
+                --kept;
+        }
+        m_Points[kept++] = p;
+    }
+    m_Points.resize(kept);
+}
+
 TPathFinder::TPathFinder(std::int32_t gridWidth, std::int32_t gridHeight)
     : m_Width(std::max(gridWidth, 0))
     , m_Height(std::max(gridHeight, 0))
@@ -377,6 +394,7 @@ bool TPathFinder::Trace()
     }
     m_Path.Append(h.Points);
     m_Path.Add(m_StartX, m_StartY);
+    m_Path.DropRedundant();
     return true;
 }
 
