@@ -167,20 +167,20 @@ bool TPathFinder::FindPath(
     if (start == target)
         return false;
 
-    // A pass that fails only learns which cells the wave reaches and which crossings it refuses,
-    // and the reached area only grows from pass to pass, so every pass but the last spreads from
-    // the crossings just relaxed alone. One full wave then labels the cells for the trace (or,
-    // after a failure, as the last pass left them).
-    m_CurrentWave.push_back(static_cast<std::uint32_t>(start));
-    m_Labelled[start >> 6] |= std::uint64_t(1) << (start & 63);
-    while (!Spread()) {
-        ++m_Pass;
-        if (m_Pass > m_MaxPasses || !Relax()) {
-            Propagate();
-            return false;
-        }
+    // A failing pass leaves its labelled cells as the reached area, which only grows from pass
+    // to pass: each later pass spreads from the crossings just relaxed alone, and one full wave
+    // then labels the cells for the trace (or, after a failure, as the last pass would).
+    if (!Propagate()) {
+        do {
+            ++m_Pass;
+            if (m_Pass > m_MaxPasses || !Relax()) {
+                if (m_Pass > 1)
+                    Propagate();
+                return false;
+            }
+        } while (!Spread());
+        Propagate();
     }
-    Propagate();
     m_PathLength = m_Wave - 2;
     return Trace();
 }
