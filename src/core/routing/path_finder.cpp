@@ -185,13 +185,28 @@ bool TPathFinder::FindPath(
     return Trace();
 }
 
+bool TPathFinder::Enters(std::uint32_t next, int k, std::uint32_t start)
+{
+    std::uint64_t &bits = m_Labelled[next >> 6];
+    const std::uint64_t bit = std::uint64_t(1) << (next & 63);
+    // Of the reached cells only the start can hold an arc that records a refusal (the others
+    // were entered by the same rules), so the code of a reached cell is read for the start alone.
+    if ((bits & bit) != 0 && next != start)
+        return false;
+    const TEntry entry = (k < 2 ? HorizontalEntry : VerticalEntry)[m_Grid[next]];
+    if (entry == RefuseAndRecord)
+        m_Blocked.push_back(next);
+    if (entry != Enter || (bits & bit) != 0)
+        return false;
+    bits |= bit;
+    return true;
+}
+
 bool TPathFinder::Spread()
 {
     const std::uint32_t start = static_cast<std::uint32_t>(Index(m_StartX, m_StartY));
     const std::uint32_t target = static_cast<std::uint32_t>(m_TargetIndex);
     const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(m_Stride);
-    const std::uint8_t *const grid = m_Grid.data();
-    std::uint64_t *const reached = m_Labelled.data();
     const std::uint32_t offsets[4]
         = { std::uint32_t(-1), 1U, std::uint32_t(-stride), std::uint32_t(stride) };
     // The order of the visits does not matter here: a failing pass visits every reachable cell
@@ -201,23 +216,12 @@ bool TPathFinder::Spread()
         m_CurrentWave.pop_back();
         for (int k = 0; k < 4; ++k) {
             const std::uint32_t next = cell + offsets[k];
-            std::uint64_t &bits = reached[next >> 6];
-            const std::uint64_t bit = std::uint64_t(1) << (next & 63);
-            if ((bits & bit) != 0 && next != start)
-                continue;
-            const TEntry entry = (k < 2 ? HorizontalEntry : VerticalEntry)[grid[next]];
-            if (entry != Enter) {
-                if (entry == RefuseAndRecord)
-                    m_Blocked.push_back(next);
-                continue;
-            }
-            if ((bits & bit) != 0)
+            if (!Enters(next, k, start))
                 continue;
             if (next == target) {
                 m_CurrentWave.clear();
                 return true;
             }
-            bits |= bit;
             m_CurrentWave.push_back(next);
         }
     }
@@ -229,7 +233,6 @@ bool TPathFinder::Propagate()
     ClearLabels();
     const std::uint32_t target = static_cast<std::uint32_t>(m_TargetIndex);
     const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(m_Stride);
-    std::uint8_t *const grid = m_Grid.data();
     std::int32_t *const dist = m_Dist.data();
     std::uint64_t *const labelled = m_Labelled.data();
 
@@ -250,22 +253,8 @@ bool TPathFinder::Propagate()
         for (const std::uint32_t cell : m_CurrentWave) {
             for (int k = 0; k < 4; ++k) {
                 const std::uint32_t next = cell + offsets[k];
-                std::uint64_t &bits = labelled[next >> 6];
-                const std::uint64_t bit = std::uint64_t(1) << (next & 63);
-                // Of the labelled cells only the start can hold an arc that records a refusal
-                // (the others were entered by the same rules), so the code of a labelled cell is
-                // read for the start alone.
-                if ((bits & bit) != 0 && next != start)
+                if (!Enters(next, k, start))
                     continue;
-                const TEntry entry = (k < 2 ? HorizontalEntry : VerticalEntry)[grid[next]];
-                if (entry != Enter) {
-                    if (entry == RefuseAndRecord)
-                        m_Blocked.push_back(next);
-                    continue;
-                }
-                if ((bits & bit) != 0)
-                    continue;
-                bits |= bit;
                 dist[next] = wave;
                 m_NextWave.push_back(next);
                 // A cell that reaches the target leaves its other neighbours alone.

@@ -133,6 +133,9 @@ private:
         return (m_Labelled[index >> 6] >> (index & 63) & 1) != 0 ? m_Dist[index] : 0;
     }
     void ClearLabels();
+    // Whether the wave enters cell `next` from its neighbour in direction k (0, 1 left and right,
+    // 2, 3 above and below), marking it reached; records a refused crossing.
+    bool Enters(std::uint32_t next, int k, std::uint32_t start);
     bool Spread();
     bool Propagate();
     bool Relax();
