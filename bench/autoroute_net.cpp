@@ -2,28 +2,33 @@
 // Writes a net of 200 nodes on an A4 page (ten columns of alternating positions and
 // transitions, twenty rows) and prints 300 press and release point pairs that join a position to
 // a transition, for timing `morvane-cli autoroute` arc after arc (see autoroute_300.sh).
+// `autoroute_net OUT.vgn 4` makes the page four times as wide and as high, with 16 times the
+// nodes and 1,300 arcs.
 #include "format/net_writer.h"
 #include "model/drawing_objects.h"
 #include "options/display_globals.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 using namespace morvane;
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: autoroute_net OUT.vgn\n");
+    const int scale = argc == 3 ? std::atoi(argv[2]) : 1;
+    if ((argc != 2 && argc != 3) || scale < 1 || scale > 8) {
+        std::fprintf(stderr, "usage: autoroute_net OUT.vgn [SCALE 1..8]\n");
         return 64;
     }
+    const int arcs = scale == 1 ? 300 : 1300;
     TDrawingObjects net(nullptr, nullptr, nullptr);
     std::vector<TDrawingObject *> positions, transitions;
-    for (int row = 0; row < 20; ++row)
-        for (int col = 0; col < 10; ++col) {
+    for (int row = 0; row < 20 * scale; ++row)
+        for (int col = 0; col < 10 * scale; ++col) {
             const std::int32_t x = 64 + col * 160, y = 64 + row * 112;
-            const std::string n = std::to_string(row * 10 + col + 1);
+            const std::string n = std::to_string(row * 10 * scale + col + 1);
             if ((row + col) % 2 == 0) {
                 auto p = net.Add<TPosition>();
                 p->Init(Globals().ColorTable[11]);
@@ -46,7 +51,7 @@ int main(int argc, char **argv)
         seed = seed * 1103515245u + 12345u;
         return (seed >> 16) % n;
     };
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < arcs; ++i) {
         const TDrawingObject *from = positions[next(std::uint32_t(positions.size()))];
         const TDrawingObject *to = transitions[next(std::uint32_t(transitions.size()))];
         // Press on the side facing the target, release on the target's side facing the press.

@@ -37,6 +37,23 @@ constexpr std::size_t MaxCells = std::size_t { 1 } << 30;
 
 } // namespace
 
+void TNode::DropRedundant()
+{
+    std::size_t kept = 0;
+    for (const TCellPoint &p : m_Points) {
+        if (kept > 0 && m_Points[kept - 1] == p)
+            continue;
+        if (kept > 1) {
+            const TCellPoint &a = m_Points[kept - 2];
+            const TCellPoint &b = m_Points[kept - 1];
+            if ((a.X == b.X && b.X == p.X) || (a.Y == b.Y && b.Y == p.Y))
+                --kept;
+        }
+        m_Points[kept++] = p;
+    }
+    m_Points.resize(kept);
+}
+
 TPathFinder::TPathFinder(std::int32_t gridWidth, std::int32_t gridHeight)
     : m_Width(std::max(gridWidth, 0))
     , m_Height(std::max(gridHeight, 0))
@@ -150,13 +167,65 @@ bool TPathFinder::FindPath(
     if (start == target)
         return false;
 
-    while (!Propagate()) {
-        ++m_Pass;
-        if (m_Pass > m_MaxPasses || !Relax())
-            return false;
+    // A failing pass leaves its labelled cells as the reached area, which only grows from pass
+    // to pass: each later pass spreads from the crossings just relaxed alone, and one full wave
+    // then labels the cells for the trace (or, after a failure, as the last pass would).
+    if (!Propagate()) {
+        do {
+            ++m_Pass;
+            if (m_Pass > m_MaxPasses || !Relax()) {
+                if (m_Pass > 1)
+                    Propagate();
+                return false;
+            }
+        } while (!Spread());
+        Propagate();
     }
     m_PathLength = m_Wave - 2;
     return Trace();
+}
+
+bool TPathFinder::Enters(std::uint32_t next, int k, std::uint32_t start)
+{
+    std::uint64_t &bits = m_Labelled[next >> 6];
+    const std::uint64_t bit = std::uint64_t(1) << (next & 63);
+    // Of the reached cells only the start can hold an arc that records a refusal (the others
+    // were entered by the same rules), so the code of a reached cell is read for the start alone.
+    if ((bits & bit) != 0 && next != start)
+        return false;
+    const TEntry entry = (k < 2 ? HorizontalEntry : VerticalEntry)[m_Grid[next]];
+    if (entry == RefuseAndRecord)
+        m_Blocked.push_back(next);
+    if (entry != Enter || (bits & bit) != 0)
+        return false;
+    bits |= bit;
+    return true;
+}
+
+bool TPathFinder::Spread()
+{
+    const std::uint32_t start = static_cast<std::uint32_t>(Index(m_StartX, m_StartY));
+    const std::uint32_t target = static_cast<std::uint32_t>(m_TargetIndex);
+    const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(m_Stride);
+    const std::uint32_t offsets[4]
+        = { std::uint32_t(-1), 1U, std::uint32_t(-stride), std::uint32_t(stride) };
+    // The order of the visits does not matter here: a failing pass visits every reachable cell
+    // once and its refusals do not depend on the order.
+    while (!m_CurrentWave.empty()) {
+        const std::uint32_t cell = m_CurrentWave.back();
+        m_CurrentWave.pop_back();
+        for (int k = 0; k < 4; ++k) {
+            const std::uint32_t next = cell + offsets[k];
+            if (!Enters(next, k, start))
+                continue;
+            if (next == target) {
+                m_CurrentWave.clear();
+                return true;
+            }
+            m_CurrentWave.push_back(next);
+        }
+    }
+    return false;
 }
 
 bool TPathFinder::Propagate()
@@ -164,7 +233,6 @@ bool TPathFinder::Propagate()
     ClearLabels();
     const std::uint32_t target = static_cast<std::uint32_t>(m_TargetIndex);
     const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(m_Stride);
-    std::uint8_t *const grid = m_Grid.data();
     std::int32_t *const dist = m_Dist.data();
     std::uint64_t *const labelled = m_Labelled.data();
 
@@ -185,22 +253,8 @@ bool TPathFinder::Propagate()
         for (const std::uint32_t cell : m_CurrentWave) {
             for (int k = 0; k < 4; ++k) {
                 const std::uint32_t next = cell + offsets[k];
-                std::uint64_t &bits = labelled[next >> 6];
-                const std::uint64_t bit = std::uint64_t(1) << (next & 63);
-                // Of the labelled cells only the start can hold an arc that records a refusal
-                // (the others were entered by the same rules), so the code of a labelled cell is
-                // read for the start alone.
-                if ((bits & bit) != 0 && next != start)
+                if (!Enters(next, k, start))
                     continue;
-                const TEntry entry = (k < 2 ? HorizontalEntry : VerticalEntry)[grid[next]];
-                if (entry != Enter) {
-                    if (entry == RefuseAndRecord)
-                        m_Blocked.push_back(next);
-                    continue;
-                }
-                if ((bits & bit) != 0)
-                    continue;
-                bits |= bit;
                 dist[next] = wave;
                 m_NextWave.push_back(next);
                 // A cell that reaches the target leaves its other neighbours alone.
@@ -227,6 +281,16 @@ bool TPathFinder::Relax()
     // A cell refused from two sides gains twice and leaves the crossable codes for good.
     for (const std::uint32_t cell : m_Blocked)
         m_Grid[cell] = static_cast<std::uint8_t>(m_Grid[cell] + RelaxStep);
+    // Every cell refused once now lets the wave in from the cell that was refused it; the areas
+    // behind these crossings are all the next pass adds to the reached cells.
+    for (const std::uint32_t cell : m_Blocked) {
+        std::uint64_t &bits = m_Labelled[cell >> 6];
+        const std::uint64_t bit = std::uint64_t(1) << (cell & 63);
+        if (m_Grid[cell] <= 7 && (bits & bit) == 0) {
+            bits |= bit;
+            m_CurrentWave.push_back(cell);
+        }
+    }
     m_Blocked.clear();
     return true;
 }
@@ -319,6 +383,7 @@ bool TPathFinder::Trace()
     }
     m_Path.Append(h.Points);
     m_Path.Add(m_StartX, m_StartY);
+    m_Path.DropRedundant();
     return true;
 }
 

@@ -26,6 +26,9 @@ public:
         m_Points.insert(m_Points.end(), other.m_Points.begin(), other.m_Points.end());
     }
     void Clear() { m_Points.clear(); }
+    // Keeps the first and the last cell and the corners between: drops a cell equal to the one
+    // before it and a cell in line with both its neighbours.
+    void DropRedundant();
 
     std::size_t Count() const { return m_Points.size(); }
     bool Empty() const { return m_Points.empty(); }
@@ -74,9 +77,10 @@ public:
     // clipped to the grid): where objects overlap, the first one filled wins.
     void FillRect(
         std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::uint8_t code);
-    // Searches a route from the start cell to the target cell. On success Path() holds its corner
-    // cells from the target back to the start; on failure Path() keeps the previous route. The
-    // target cell's code is freed and refused crossings are relaxed in the grid.
+    // Searches a route from the start cell to the target cell. On success Path() holds its end
+    // cells and the corners between, from the target back to the start; on failure Path() keeps the
+    // previous route. The target cell's code is freed and refused crossings are relaxed in the
+    // grid.
     bool FindPath(
         std::int32_t startX, std::int32_t startY, std::int32_t targetX, std::int32_t targetY);
 
@@ -129,6 +133,10 @@ private:
         return (m_Labelled[index >> 6] >> (index & 63) & 1) != 0 ? m_Dist[index] : 0;
     }
     void ClearLabels();
+    // Whether the wave enters cell `next` from its neighbour in direction k (0, 1 left and right,
+    // 2, 3 above and below), marking it reached; records a refused crossing.
+    bool Enters(std::uint32_t next, int k, std::uint32_t start);
+    bool Spread();
     bool Propagate();
     bool Relax();
     bool Trace();
