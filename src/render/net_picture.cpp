@@ -97,8 +97,11 @@ TPictureFrame Frame(const TExportZoom &zoom, const TPictureSettings &settings)
 }
 
 // A band's size when the caller leaves it to us: tall enough to keep the passes over the
-// objects few, small enough to stay in the caches.
+// objects few, small enough to stay in the caches; a very wide picture gets bands of up to
+// kWideBandPixels, since every object it shows is drawn once for each band it reaches.
 constexpr int kBandPixels = 1 << 21;
+constexpr int kWideBandPixels = 1 << 24;
+constexpr int kWideBandRows = 32;
 
 // 96 dots per inch.
 constexpr int kDotsPerMeter = 3780;
@@ -226,7 +229,9 @@ std::string DrawNetPictureInBands(TDrawingObjects &net, TRealOptions &options,
     const TPictureFrame frame = Frame(zoom, settings);
     if (!frame.Error.empty())
         return frame.Error;
-    const int wanted = bandHeight > 0 ? bandHeight : std::max(16, kBandPixels / frame.Width);
+    const int wanted = bandHeight > 0 ? bandHeight
+                                      : std::max({ 16, kBandPixels / frame.Width,
+                                          std::min(kWideBandRows, kWideBandPixels / frame.Width) });
     const int rows = std::clamp(wanted, 1, frame.Height);
     QImage band = WhiteImage(frame.Width, rows);
     if (band.isNull())
