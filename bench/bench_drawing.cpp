@@ -9,15 +9,11 @@
 #include <string>
 
 #ifdef MORVANE_BENCH_RENDER
+#include "bench_app.h"
 #include "render/jpeg_writer.h"
 #include "render/net_picture.h"
 #include "render/qt_canvas.h"
 #include "render/vector_picture.h"
-
-#include <QGuiApplication>
-#ifdef MORVANE_BENCH_APP
-#include <QApplication>
-#endif
 #endif
 
 namespace {
@@ -54,23 +50,7 @@ std::unique_ptr<TDrawingObjects> MakeNet(int count, int unitsPerRow)
 
 #ifdef MORVANE_BENCH_RENDER
 
-QGuiApplication &App()
-{
-    // The editing benchmarks need widgets: whichever runs first makes the one application.
-    if (auto *existing = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return *existing;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "morvane_bench";
-    static char *argv[] = { name, nullptr };
-#ifdef MORVANE_BENCH_APP
-    static QApplication app(argc, argv);
-#else
-    static QGuiApplication app(argc, argv);
-#endif
-    return app;
-}
+using bench::App;
 
 // Repaints the whole net onto a 1920 x 1080 image once per iteration.
 void TimeRepaint(benchmark::State &state, TDrawingObjects &doc)

@@ -7,9 +7,9 @@
 #include "render/jpeg_writer.h"
 #include "render/net_picture.h"
 #include "render/picture_limits.h"
-#include "render/png_writer.h"
 #include "render/vector_picture.h"
 
+#include "format/atomic_file.h"
 #include "options/real_options.h"
 
 #include <QGuiApplication>
@@ -141,12 +141,18 @@ TWriteResult Render(TDrawingObjects &net, TRealOptions &options, const TRenderAr
             return TWriteResult::Failed(TWriteStatus::EncodeFailed, a.output, error);
         return WriteJpegBytes(jpeg, a.output);
     }
+    if (a.format == TPictureFormat::Png) {
+        std::vector<unsigned char> png;
+        const std::string error = MakeNetPng(net, options, a.picture, palette, png);
+        if (!error.empty())
+            return TWriteResult::Failed(TWriteStatus::EncodeFailed, a.output, error);
+        return WriteFileAtomically(
+            a.output, std::string_view(reinterpret_cast<const char *>(png.data()), png.size()));
+    }
     const TNetPicture picture = MakeNetPicture(net, options, a.picture, palette);
     if (picture.Image.isNull())
         return TWriteResult::Failed(TWriteStatus::EncodeFailed, a.output, picture.Error);
-    if (a.format == TPictureFormat::Bmp)
-        return WriteBmp(picture.Image, a.output, a.bpp);
-    return WritePng(picture.Image, a.output);
+    return WriteBmp(picture.Image, a.output, a.bpp);
 }
 
 int RunRender(const std::vector<std::string> &args)

@@ -2,10 +2,12 @@
 #include "net_picture.h"
 
 #include "jpeg_writer.h"
+#include "png_writer.h"
 #include "qt_canvas.h"
 
 #include "export/export_zoom.h"
 #include "model/drawing_objects.h"
+#include "model/paint_reach.h"
 #include "options/real_options.h"
 
 #include <QGuiApplication>
@@ -95,16 +97,22 @@ TPictureFrame Frame(const TExportZoom &zoom, const TPictureSettings &settings)
 }
 
 // A band's size when the caller leaves it to us: tall enough to keep the passes over the
-// objects few, small enough to stay in the caches.
+// objects few, small enough to stay in the caches; a very wide picture gets bands of up to
+// kWideBandPixels, since every object it shows is drawn once for each band it reaches.
 constexpr int kBandPixels = 1 << 21;
+constexpr int kWideBandPixels = 1 << 24;
+constexpr int kWideBandRows = 32;
+
+// 96 dots per inch.
+constexpr int kDotsPerMeter = 3780;
 
 QImage WhiteImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
     image.fill(Qt::white);
     return image;
 }
@@ -117,10 +125,11 @@ std::string NoMemory(int width, int height)
 
 } // namespace
 
+namespace {
+
 // Every pass starts from the same canvas state, so that a band draws exactly the pixels the
 // whole picture has there (objects in some modes keep the brush they find).
-void DrawNetOn(
-    TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin)
+void ResetCanvas(QtCanvas &canvas, const TPictureSettings &settings, TPoint origin)
 {
     canvas.SetFont(settings.Font.Name, settings.Font.Size);
     canvas.SetFontColor(clBlack);
@@ -131,6 +140,54 @@ void DrawNetOn(
     canvas.SetBrushColor(clWhite);
     canvas.MoveTo(0, 0);
     canvas.SetOrigin(origin);
+}
+
+// The objects whose painting may touch a band, for bands asked top to bottom: objects enter by
+// their top row and leave once a band starts below their bottom row.
+class TBandObjects
+{
+public:
+    TBandObjects(const TDrawingObjects &net, const TPaintReach &reach)
+    {
+        m_spans.reserve(net.Count());
+        for (std::size_t i = 0; i < net.Count(); ++i) {
+            TSpan s { 0, 0, i };
+            reach.Rows(*net.Object(i), s.top, s.bottom);
+            m_spans.push_back(s);
+        }
+        std::sort(m_spans.begin(), m_spans.end(),
+            [](const TSpan &a, const TSpan &b) { return a.top < b.top; });
+    }
+    // Ascending indices of the objects touching rows [top, bottom].
+    const std::vector<std::size_t> &Rows(std::int64_t top, std::int64_t bottom)
+    {
+        for (; m_entered < m_spans.size() && m_spans[m_entered].top <= bottom; ++m_entered)
+            m_active.push_back(m_spans[m_entered]);
+        std::erase_if(m_active, [&](const TSpan &s) { return s.bottom < top; });
+        m_shown.clear();
+        for (const TSpan &s : m_active)
+            m_shown.push_back(s.index);
+        std::sort(m_shown.begin(), m_shown.end());
+        return m_shown;
+    }
+
+private:
+    struct TSpan
+    {
+        std::int64_t top, bottom;
+        std::size_t index;
+    };
+    std::vector<TSpan> m_spans, m_active;
+    std::size_t m_entered = 0;
+    std::vector<std::size_t> m_shown;
+};
+
+} // namespace
+
+void DrawNetOn(
+    TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin)
+{
+    ResetCanvas(canvas, settings, origin);
     TCanvasSwap swap(net, &canvas);
     net.RepaintAll();
     canvas.Release();
@@ -172,7 +229,9 @@ std::string DrawNetPictureInBands(TDrawingObjects &net, TRealOptions &options,
     const TPictureFrame frame = Frame(zoom, settings);
     if (!frame.Error.empty())
         return frame.Error;
-    const int wanted = bandHeight > 0 ? bandHeight : std::max(16, kBandPixels / frame.Width);
+    const int wanted = bandHeight > 0 ? bandHeight
+                                      : std::max({ 16, kBandPixels / frame.Width,
+                                          std::min(kWideBandRows, kWideBandPixels / frame.Width) });
     const int rows = std::clamp(wanted, 1, frame.Height);
     QImage band = WhiteImage(frame.Width, rows);
     if (band.isNull())
@@ -180,11 +239,17 @@ std::string DrawNetPictureInBands(TDrawingObjects &net, TRealOptions &options,
     if (!bands.Begin(frame.Width, frame.Height))
         return "the picture was refused";
     QtCanvas canvas(&band, palette);
+    ResetCanvas(canvas, settings, frame.Origin);
+    const TPaintReach reach(canvas);
+    TBandObjects objects(net, reach);
+    TCanvasSwap swap(net, &canvas);
     for (int top = 0; top < frame.Height; top += rows) {
         if (top > 0)
             band.fill(Qt::white);
-        DrawNetOn(net, canvas, settings,
-            { frame.Origin.x, std::int32_t(std::int64_t(frame.Origin.y) + top) });
+        const std::int64_t netTop = std::int64_t(frame.Origin.y) + top;
+        ResetCanvas(canvas, settings, { frame.Origin.x, std::int32_t(netTop) });
+        net.DrawObjects(objects.Rows(netTop, netTop + rows - 1));
+        canvas.Release();
         if (!bands.Band(band, std::min(rows, frame.Height - top)))
             return "the picture was refused";
     }
@@ -193,26 +258,37 @@ std::string DrawNetPictureInBands(TDrawingObjects &net, TRealOptions &options,
 
 namespace {
 
-class TJpegBands : public TPictureBands
+// Draws the picture in bands into an encoder that `start` opens for the picture's size.
+template <class Encoder, class Start>
+std::string EncodeInBands(TDrawingObjects &net, TRealOptions &options,
+    const TPictureSettings &settings, const QPalette &palette, Encoder &encoder, Start start,
+    std::vector<unsigned char> &bytes)
 {
-public:
-    TJpegBands(bool greyscale, int quality)
-        : m_greyscale(greyscale)
-        , m_quality(quality)
+    class TBands : public TPictureBands
     {
-    }
-    bool Begin(int width, int height) override
-    {
-        return encoder.Start(width, height, m_greyscale, m_quality);
-    }
-    bool Band(const QImage &band, int rows) override { return encoder.AddRows(band, rows); }
+    public:
+        TBands(Encoder &encoder, Start &start)
+            : m_encoder(encoder)
+            , m_start(start)
+        {
+        }
+        bool Begin(int width, int height) override { return m_start(width, height); }
+        bool Band(const QImage &band, int rows) override { return m_encoder.AddRows(band, rows); }
 
-    TJpegEncoder encoder;
-
-private:
-    bool m_greyscale;
-    int m_quality;
-};
+    private:
+        Encoder &m_encoder;
+        Start &m_start;
+    } bands(encoder, start);
+    const std::string error = DrawNetPictureInBands(net, options, settings, palette, 0, bands);
+    if (!encoder.Error().empty())
+        return encoder.Error();
+    if (!error.empty())
+        return error;
+    if (!encoder.Finish())
+        return encoder.Error();
+    bytes = encoder.Bytes();
+    return {};
+}
 
 } // namespace
 
@@ -220,16 +296,23 @@ std::string MakeNetJpeg(TDrawingObjects &net, TRealOptions &options,
     const TPictureSettings &settings, const QPalette &palette, bool greyscale, int quality,
     std::vector<unsigned char> &jpeg)
 {
-    TJpegBands bands(greyscale, quality);
-    const std::string error = DrawNetPictureInBands(net, options, settings, palette, 0, bands);
-    if (!bands.encoder.Error().empty())
-        return bands.encoder.Error();
-    if (!error.empty())
-        return error;
-    if (!bands.encoder.Finish())
-        return bands.encoder.Error();
-    jpeg = bands.encoder.Bytes();
-    return {};
+    TJpegEncoder encoder;
+    return EncodeInBands(
+        net, options, settings, palette, encoder,
+        [&](int width, int height) { return encoder.Start(width, height, greyscale, quality); },
+        jpeg);
+}
+
+std::string MakeNetPng(TDrawingObjects &net, TRealOptions &options,
+    const TPictureSettings &settings, const QPalette &palette, std::vector<unsigned char> &png)
+{
+    TPngEncoder encoder;
+    return EncodeInBands(
+        net, options, settings, palette, encoder,
+        [&](int width, int height) {
+            return encoder.Start(width, height, kDotsPerMeter, kDotsPerMeter);
+        },
+        png);
 }
 
 } // namespace morvane

@@ -92,5 +92,8 @@ std::string DrawNetPictureInBands(TDrawingObjects &net, TRealOptions &options,
 std::string MakeNetJpeg(TDrawingObjects &net, TRealOptions &options,
     const TPictureSettings &settings, const QPalette &palette, bool greyscale, int quality,
     std::vector<unsigned char> &jpeg);
+// The picture as a PNG file's bytes, drawn in bands. Returns an error text, empty on success.
+std::string MakeNetPng(TDrawingObjects &net, TRealOptions &options,
+    const TPictureSettings &settings, const QPalette &palette, std::vector<unsigned char> &png);
 
 } // namespace morvane

@@ -8,6 +8,8 @@
 #include "options/display_globals.h"
 #include "options/real_options.h"
 
+#include <QBuffer>
+
 #include <cstring>
 
 namespace morvane {
@@ -106,7 +108,8 @@ public:
     }
 };
 
-// Bands cut through labels, ellipses, dotted and slanted lines and arrow heads alike.
+// Bands cut through labels, ellipses, dotted and slanted lines and arrow heads alike, and draw
+// only the objects that reach them.
 TEST_F(NetPictureTest, BandsGiveTheSamePixelsAsTheWholePicture)
 {
     test::PlaceNode<TTransition>(doc, 96, 16, "Z12")->isOutLined(false);
@@ -114,6 +117,7 @@ TEST_F(NetPictureTest, BandsGiveTheSamePixelsAsTheWholePicture)
     test::AddArc(doc, 16, 120, 16, 72, true)->isOutLined(true);
     doc.Object(0)->Mode = omSelected; // keeps the brush it finds
     test::PlaceNode<TPosition>(doc, 16, 136, "L9")->Mode = omWizard;
+    test::AddArc(doc, 0, 20, 150, 150, false)->SetselfLabel("a1");
     TPictureSettings s;
     s.Scale = 11;
     s.MarginLeft = s.MarginTop = 3;
@@ -127,6 +131,22 @@ TEST_F(NetPictureTest, BandsGiveTheSamePixelsAsTheWholePicture)
         EXPECT_EQ(bands.next, picture.Image.height());
         EXPECT_EQ(bands.whole, picture.Image);
     }
+}
+
+// The PNG drawn in bands has the bytes Qt writes for the whole picture.
+TEST_F(NetPictureTest, PngInBandsIsTheWholePicturesPng)
+{
+    test::PlaceNode<TTransition>(doc, 96, 16, "Z12");
+    test::AddArc(doc, 136, 104, 136, 1800, true); // three bands
+    test::AddArc(doc, 136, 1800, 2400, 1800, false);
+    TPictureSettings s;
+    std::vector<unsigned char> png;
+    ASSERT_EQ(MakeNetPng(doc, options, s, test::WhitePalette(), png), "");
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(MakeNetPicture(doc, options, s, test::WhitePalette()).Image.save(&buffer, "PNG"));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(png.data()), qsizetype(png.size())), whole);
 }
 
 // That a JPEG drawn in bands decodes at its size and in grey, morvane-cli render's test shows.

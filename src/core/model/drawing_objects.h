@@ -172,7 +172,12 @@ public:
     void EditMarked(std::int32_t dx, std::int32_t dy);
     void SettleAll();
     void RepaintAll();
+    // Draws the objects whose painting may touch the rectangle: its pixels come out as after
+    // RepaintAll.
     void RepaintRect(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    // Draws the objects at these indices, ascending, so that what they paint comes out as in
+    // RepaintAll wherever the objects left out paint nothing.
+    void DrawObjects(const std::vector<std::size_t> &ascending);
     void ApplyDefaultColors();
     void ApplyOutlinedFlags();
     bool ArcStartAlignment(std::int32_t &x, std::int32_t y);

@@ -1,28 +1,14 @@
 // SPDX-License-Identifier: MIT
-// How objects paint themselves on their document's canvas. Everything is drawn from the grid
-// rectangle times the base units, so an object dragged between grid lines still shows on the grid.
+// How objects paint themselves on their document's canvas, from their drawing rectangle.
 #include "model/canvas.h"
 #include "model/drawing_object.h"
 #include "model/drawing_objects.h"
+#include "model/paint_reach.h"
 #include "options/display_globals.h"
 
 namespace morvane {
 
 namespace {
-
-struct TDrawRect
-{
-    std::int32_t L, T, R, B;
-};
-
-TDrawRect DrawingRect(const TDrawingObject &obj)
-{
-    const TDrawingObjects *doc = obj.Owner();
-    const std::int32_t ux = doc ? doc->xBaseUnit() : 1;
-    const std::int32_t uy = doc ? doc->yBaseUnit() : 1;
-    return { WrapMul(obj.GridLeft, ux), WrapMul(obj.GridTop, uy), WrapMul(obj.GridRight, ux),
-        WrapMul(obj.GridBottom, uy) };
-}
 
 // The tip of a transition's head: half the width below the top, in the middle.
 TPoint HeadTip(const TDrawRect &r)

@@ -2,6 +2,7 @@
 // The document operations the net window edits with: finding, selecting, switching the display
 // state of many objects, deleting, copying, moving, repainting. Every pass runs in component order.
 #include "model/drawing_objects.h"
+#include "model/paint_reach.h"
 #include "model/undo.h"
 #include "options/display_globals.h"
 
@@ -242,9 +243,43 @@ void TDrawingObjects::RepaintAll()
 void TDrawingObjects::RepaintRect(
     std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
-    for (const auto &obj : m_objects)
-        if (obj->IntersectsRect(x1, y1, x2, y2))
-            obj->Draw();
+    if (!m_canvas)
+        return;
+    const TPaintReach reach(*m_canvas);
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < m_objects.size(); ++i)
+        if (reach.Reaches(*m_objects[i], x1, y1, x2, y2))
+            shown.push_back(i);
+    DrawObjects(shown);
+}
+
+// An object's drawing starts from the canvas state the one before left (the brush, and for an
+// arc piece's label the font colour of the last node), so the objects just before a drawn one
+// are drawn too: their pixels fall outside the rectangle, their state is what a whole pass has.
+void TDrawingObjects::DrawObjects(const std::vector<std::size_t> &ascending)
+{
+    std::size_t next = 0;
+    constexpr std::size_t none = std::size_t(-1);
+    std::size_t lastNode = none;
+    auto draw = [&](std::size_t i) {
+        m_objects[i]->Draw();
+        if (m_objects[i]->Kind() != okArc)
+            lastNode = i;
+    };
+    for (const std::size_t i : ascending) {
+        const TDrawingObject &obj = *m_objects[i];
+        if (obj.Kind() == okArc && !obj.selfLabel().empty()) {
+            std::size_t node = i;
+            while (node > 0 && m_objects[node - 1]->Kind() == okArc)
+                --node;
+            if (node > 0 && node - 1 != lastNode && node != i)
+                draw(node - 1);
+        }
+        if (i > next)
+            draw(i - 1);
+        draw(i);
+        next = i + 1;
+    }
 }
 
 void TDrawingObjects::ApplyDefaultColors()
