@@ -85,8 +85,11 @@ std::uint32_t TSpatialIndex::Pack(std::size_t first, std::size_t last, TGroup gr
     THitBox all = m_entries[first].box;
     for (std::size_t i = first; i < last; ++i)
         all = Union(all, m_entries[i].box);
+    // A centre made of halved ends can fall one unit outside the bounds; it only orders.
     auto scaled = [](std::int64_t v, std::int64_t lo, std::int64_t hi) {
-        return hi == lo ? 0u : std::uint32_t(double(v - lo) / double(hi - lo) * 65535.0);
+        return hi == lo
+            ? 0u
+            : std::uint32_t(double(std::clamp(v, lo, hi) - lo) / double(hi - lo) * 65535.0);
     };
     std::vector<std::pair<std::uint32_t, Entry>> keyed;
     keyed.reserve(last - first);
