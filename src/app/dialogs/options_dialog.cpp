@@ -308,12 +308,12 @@ void TOptions::OrientationClicked()
 
 void TOptions::bFontClick(bool transitions)
 {
-    TFontSpec &spec = transitions ? Globals().TransitionFont : Globals().PositionFont;
+    TFontSpec &labelFont = transitions ? Globals().TransitionFont : Globals().PositionFont;
     bool ok = false;
-    const QFont font
-        = QFontDialog::getFont(&ok, QFont(QString::fromStdString(spec.Name), spec.Size), this);
+    const QFont chosen = QFontDialog::getFont(
+        &ok, QFont(QString::fromStdString(labelFont.Name), labelFont.Size), this);
     if (ok)
-        spec = { font.family().toStdString(), std::int32_t(font.pointSize()) };
+        labelFont = { chosen.family().toStdString(), std::int32_t(chosen.pointSize()) };
 }
 
 void TOptions::bLoadFromRegistryClick()
