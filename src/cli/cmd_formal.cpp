@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli formal FILE [-o OUT]: the formal description of the net's transitions as text.
 #include "command.h"
-#include "net_io.h"
-#include "option_parser.h"
+#include "description_command.h"
 
 #include "export/formal_text.h"
-
-#include <iostream>
 
 namespace morvane::cli {
 
@@ -14,22 +11,7 @@ namespace {
 
 int RunFormal(const std::vector<std::string> &args)
 {
-    TOptionParser p("formal");
-    p.Value("o").Parse(args);
-    const std::string input = p.Positional(1, 1, "exactly one net file").front();
-    const std::string output = p.Text("o");
-    if (p.Has("o") && output.empty())
-        throw TUsageError("-o needs one output file");
-    RefuseOverwritingInput(input, output);
-
-    TLoadedNet loaded;
-    if (!LoadWholeNet(input, loaded))
-        return kExitBadInput;
-    if (!p.Has("o")) {
-        std::cout << FormalDescriptionText(loaded.Net());
-        return kExitOk;
-    }
-    return ReportWritten(WriteFormalDescriptionText(loaded.Net(), output));
+    return RunDescriptionCommand("formal", args, FormalDescriptionText, WriteFormalDescriptionText);
 }
 
 const CommandRegistrar registrar("formal", "formal FILE [-o OUT]",

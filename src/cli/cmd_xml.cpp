@@ -1,38 +1,29 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli xml FILE [-o OUT]: the XML description the editor writes beside a saved net.
 #include "command.h"
-#include "net_io.h"
-#include "option_parser.h"
+#include "description_command.h"
 
 #include "export/xml_export.h"
-
-#include <iostream>
 
 namespace morvane::cli {
 
 namespace {
 
+// Reading ended with a rebuild of the connections already.
+TXMLExport Exporter(TDrawingObjects &net, const std::string &output)
+{
+    TXMLExport exporter(net, output);
+    exporter.RebuildFirst = false;
+    return exporter;
+}
+
 int RunXml(const std::vector<std::string> &args)
 {
-    TOptionParser p("xml");
-    p.Value("o").Parse(args);
-    const std::string input = p.Positional(1, 1, "exactly one net file").front();
-    const std::string output = p.Text("o");
-    if (p.Has("o") && output.empty())
-        throw TUsageError("-o needs one output file");
-    RefuseOverwritingInput(input, output);
-
-    TLoadedNet loaded;
-    if (!LoadWholeNet(input, loaded))
-        return kExitBadInput;
-    TXMLExport exporter(loaded.Net(), output);
-    // Reading ended with a rebuild already.
-    exporter.RebuildFirst = false;
-    if (!p.Has("o")) {
-        std::cout << exporter.GetFileText();
-        return kExitOk;
-    }
-    return ReportWritten(exporter.Save());
+    return RunDescriptionCommand(
+        "xml", args, [](TDrawingObjects &net) { return Exporter(net, "").GetFileText(); },
+        [](TDrawingObjects &net, const std::string &output) {
+            return Exporter(net, output).Save();
+        });
 }
 
 const CommandRegistrar registrar("xml", "xml FILE [-o OUT]",

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "description_command.h"
+
+#include "command.h"
+#include "net_io.h"
+#include "option_parser.h"
+
+#include <iostream>
+
+namespace morvane::cli {
+
+int RunDescriptionCommand(const char *name, const std::vector<std::string> &args,
+    const std::function<std::string(TDrawingObjects &)> &text,
+    const std::function<TWriteResult(TDrawingObjects &, const std::string &)> &write)
+{
+    TOptionParser p(name);
+    p.Value("o").Parse(args);
+    const std::string input = p.Positional(1, 1, "exactly one net file").front();
+    const std::string output = p.Text("o");
+    if (p.Has("o") && output.empty())
+        throw TUsageError("-o needs one output file");
+    RefuseOverwritingInput(input, output);
+
+    TLoadedNet loaded;
+    if (!LoadWholeNet(input, loaded))
+        return kExitBadInput;
+    if (!p.Has("o")) {
+        std::cout << text(loaded.Net());
+        return kExitOk;
+    }
+    return ReportWritten(write(loaded.Net(), output));
+}
+
+} // namespace morvane::cli
