@@ -57,6 +57,20 @@ TNetPicture MakeNetPicture(
         QGuiApplication::instance() ? QGuiApplication::palette() : QPalette());
 }
 
+TPictureSize PictureSizeAt(const TExportZoom &zoom, const TPictureSettings &settings)
+{
+    return { std::int64_t(zoom.BottomRight().x) - zoom.TopLeft().x + settings.MarginLeft
+            + settings.MarginRight + 1,
+        std::int64_t(zoom.BottomRight().y) - zoom.TopLeft().y + settings.MarginTop
+            + settings.MarginBottom + 1 };
+}
+
+TPoint PictureOrigin(const TExportZoom &zoom, const TPictureSettings &settings)
+{
+    return { std::int32_t(std::int64_t(zoom.TopLeft().x) - settings.MarginLeft),
+        std::int32_t(std::int64_t(zoom.TopLeft().y) - settings.MarginTop) };
+}
+
 namespace {
 
 // Where the picture lies on the net at the current zoom: the extent plus the margins.
@@ -68,20 +82,12 @@ struct TPictureFrame
     std::string Error;
 };
 
-TPictureSize SizeOf(const TExportZoom &zoom, const TPictureSettings &settings)
-{
-    return { std::int64_t(zoom.BottomRight().x) - zoom.TopLeft().x + settings.MarginLeft
-            + settings.MarginRight + 1,
-        std::int64_t(zoom.BottomRight().y) - zoom.TopLeft().y + settings.MarginTop
-            + settings.MarginBottom + 1 };
-}
-
 TPictureFrame Frame(const TExportZoom &zoom, const TPictureSettings &settings)
 {
     TPictureFrame f;
     f.TopLeft = zoom.TopLeft();
     f.BottomRight = zoom.BottomRight();
-    const auto [width, height] = SizeOf(zoom, settings);
+    const auto [width, height] = PictureSizeAt(zoom, settings);
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide
         || width * height > kMaxPicturePixels) {
         f.Error = "pictures are at most " + std::to_string(kMaxPictureSide) + " pixels a side and "
@@ -91,8 +97,7 @@ TPictureFrame Frame(const TExportZoom &zoom, const TPictureSettings &settings)
     }
     f.Width = int(width);
     f.Height = int(height);
-    f.Origin = { std::int32_t(std::int64_t(f.TopLeft.x) - settings.MarginLeft),
-        std::int32_t(std::int64_t(f.TopLeft.y) - settings.MarginTop) };
+    f.Origin = PictureOrigin(zoom, settings);
     return f;
 }
 
@@ -197,7 +202,7 @@ TPictureSize NetPictureSize(
     TDrawingObjects &net, TRealOptions &options, const TPictureSettings &settings)
 {
     const TExportZoom zoom(net, options, settings.Scale);
-    return SizeOf(zoom, settings);
+    return PictureSizeAt(zoom, settings);
 }
 
 TNetPicture MakeNetPicture(TDrawingObjects &net, TRealOptions &options,

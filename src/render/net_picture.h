@@ -59,6 +59,12 @@ TNetPicture MakeNetPicture(
     TDrawingObjects &net, TRealOptions &options, const TPictureSettings &settings);
 
 class QtCanvas;
+class TExportZoom;
+
+// A picture's size and the net pixel drawn at its (0, 0), under an export zoom already in force:
+// the net's extent plus the margins, one pixel more each way for the extent's far edge.
+TPictureSize PictureSizeAt(const TExportZoom &zoom, const TPictureSettings &settings);
+TPoint PictureOrigin(const TExportZoom &zoom, const TPictureSettings &settings);
 
 // Draws every object of the net on `canvas` with the picture's font and pen width, net pixel
 // `origin` at the device's (0, 0); the net's own canvas is restored afterwards.

@@ -57,10 +57,7 @@ QByteArray MakeNetVector(TDrawingObjects &net, TRealOptions &options,
     std::string &error)
 {
     const TExportZoom zoom(net, options, settings.Scale);
-    const std::int64_t width = std::int64_t(zoom.BottomRight().x) - zoom.TopLeft().x
-        + settings.MarginLeft + settings.MarginRight + 1;
-    const std::int64_t height = std::int64_t(zoom.BottomRight().y) - zoom.TopLeft().y
-        + settings.MarginTop + settings.MarginBottom + 1;
+    const auto [width, height] = PictureSizeAt(zoom, settings);
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide) {
         error = "vector pictures are at most " + std::to_string(kMaxPictureSide)
             + " units a side; this one would be " + std::to_string(width) + " x "
@@ -73,9 +70,7 @@ QByteArray MakeNetVector(TDrawingObjects &net, TRealOptions &options,
     {
         const auto device = MakeDevice(format, buffer, int(width), int(height));
         QtCanvas canvas(device.get(), palette);
-        DrawNetOn(net, canvas, settings,
-            { std::int32_t(std::int64_t(zoom.TopLeft().x) - settings.MarginLeft),
-                std::int32_t(std::int64_t(zoom.TopLeft().y) - settings.MarginTop) });
+        DrawNetOn(net, canvas, settings, PictureOrigin(zoom, settings));
     } // the painter ends before the device, which finishes the file
     if (bytes.isEmpty())
         error = "the picture could not be drawn";
