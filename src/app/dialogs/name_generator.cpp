@@ -168,6 +168,18 @@ void TNameGenerator::SetKind(int kind)
     pConstants->setVisible(m_kind >= 2);
 }
 
+bool TNameGenerator::EditText(int kind, std::string &text)
+{
+    if (kind < 1 || kind > 3)
+        return false;
+    QLineEdit *edit = kind == 1 ? eMask : eConstant;
+    edit->setText(QString::fromStdString(text));
+    if (!Execute(kind))
+        return false;
+    text = edit->text().toStdString();
+    return true;
+}
+
 bool TNameGenerator::Execute(int kind)
 {
     SetKind(kind);

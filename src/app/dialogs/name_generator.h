@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QLineEdit;
 class QSpinBox;
 class QWidget;
@@ -23,6 +25,10 @@ public:
     int Kind() const { return m_kind; }
     // Applies the kind without showing the dialog.
     void SetKind(int kind);
+    // Kind 1 edits a predicate name mask, kinds 2 and 3 the text of constant True or False: the
+    // text is shown in the kind's edit and replaced by what it holds when the dialog is closed
+    // with OK. True when it was.
+    bool EditText(int kind, std::string &text);
 
     QSpinBox *seSubCount = nullptr;
     QLineEdit *eAddToName = nullptr;
