@@ -5,6 +5,7 @@
 #include "export/latex_export.h"
 #include "format/atomic_file.h"
 #include "model/drawing_objects.h"
+#include "model/transition_matrices.h"
 
 #include <algorithm>
 #include <vector>

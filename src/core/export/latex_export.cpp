@@ -4,6 +4,7 @@
 #include "common/text.h"
 #include "format/atomic_file.h"
 #include "model/drawing_objects.h"
+#include "model/transition_matrices.h"
 #include "options/display_globals.h"
 
 #include <algorithm>
@@ -87,13 +88,6 @@ std::int64_t LargestPictureNumber(std::string_view unitLength)
         millimetres = 0.25; // the default unit
     return static_cast<std::int64_t>(
         std::min(kLargestPoints / (millimetres * kPointsPerMillimetre), kLargestTeXNumber));
-}
-
-std::string IndexEntryLabel(const TStringItem &item)
-{
-    if (auto obj = item.Object.lock())
-        return obj->selfLabel();
-    return item.Text;
 }
 
 namespace {

@@ -29,10 +29,6 @@ std::pair<std::string, std::string> SplitAtFirstDigit(std::string_view label);
 // UTF-8 letters are boxed as text; other ASCII is kept as it is.
 std::string EscapeLaTeX(std::string_view text);
 
-// A transition's index lists name their positions; the position's own label is the truth while
-// it is attached, the stored text otherwise.
-std::string IndexEntryLabel(const TStringItem &item);
-
 // The largest picture coordinate or length LaTeX can hold (its dimensions end just below 16384pt)
 // when one unit is `unitLength` millimetres, written as TeX reads it ("0.25", "0,5"); the default
 // unit's limit when the text is no positive number.

@@ -36,6 +36,32 @@ std::string InsertMaskToken(std::string mask, int tag)
     return DeleteMaskToken(std::move(mask), tag) + std::string(kMaskTokens[std::size_t(tag)]);
 }
 
+int MaskTokenAt(std::string_view mask, std::size_t at)
+{
+    for (std::size_t tag = 0; tag < kMaskTokens.size(); ++tag) {
+        const std::string_view token = kMaskTokens[tag];
+        if (at + token.size() <= mask.size()
+            && Upper(mask.substr(at, token.size())) == Upper(token))
+            return int(tag);
+    }
+    return -1;
+}
+
+std::string ExpandMask(std::string_view mask, const std::array<std::string_view, 4> &parts)
+{
+    std::string out;
+    for (std::size_t at = 0; at < mask.size();) {
+        const int tag = MaskTokenAt(mask, at);
+        if (tag < 0) {
+            out += mask[at++];
+        } else {
+            out += parts[std::size_t(tag)];
+            at += kMaskTokens[std::size_t(tag)].size();
+        }
+    }
+    return out;
+}
+
 std::string_view ConstantText(int kind, bool longForm)
 {
     if (kind == 3)

@@ -20,6 +20,13 @@ std::string DeleteMaskToken(std::string mask, int tag);
 // through these buttons, and inserting it again moves it to the end.
 std::string InsertMaskToken(std::string mask, int tag);
 
+// The tag of the token that starts at `at` in the mask (compared without regard to letter case),
+// or -1 when none does.
+int MaskTokenAt(std::string_view mask, std::size_t at);
+// The mask with each token replaced by the text for its tag: input position name and index,
+// output position name and index.
+std::string ExpandMask(std::string_view mask, const std::array<std::string_view, 4> &parts);
+
 // The text of constant True (kind 2) or False (kind 3), short ("T", "F") or long.
 std::string_view ConstantText(int kind, bool longForm);
 

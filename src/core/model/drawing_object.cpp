@@ -61,16 +61,21 @@ void TDrawingObject::SetBottom(std::int32_t v)
     GridBottom = v / yUnit();
 }
 
-void TDrawingObject::SetselfLabel(const std::string &label)
+std::int32_t LabelPrefixLength(std::string_view label)
 {
-    m_selfLabel = label;
     const std::u32string text = Utf8ToUtf32(label);
     const std::size_t length = text.size();
     // i counts characters from 1 and stops at the first digit or at the last character.
     std::size_t i = 1;
     while (i < length && !(text[i - 1] >= U'0' && text[i - 1] <= U'9'))
         ++i;
-    m_PrefixLength = i > 1 ? std::int32_t(i - 1) : 1;
+    return i > 1 ? std::int32_t(i - 1) : 1;
+}
+
+void TDrawingObject::SetselfLabel(const std::string &label)
+{
+    m_selfLabel = label;
+    m_PrefixLength = LabelPrefixLength(label);
 }
 
 std::string TDrawingObject::GetBase() const

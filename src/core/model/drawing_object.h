@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morvane {
@@ -80,6 +81,11 @@ struct TStringItem
     std::weak_ptr<TDrawingObject> Object;
 };
 using TStringList = std::vector<TStringItem>;
+
+// How many leading characters of a label are its base; the rest is its index, drawn as a
+// subscript. The base ends before the first decimal digit, but it keeps at least one character
+// and leaves the last one to the index: L12 is L and 12, ab is a and b, 12 is 1 and 2.
+std::int32_t LabelPrefixLength(std::string_view label);
 
 // Arithmetic on coordinates wraps like the 32-bit registers it was designed for: a hostile file
 // may hold any values, and overflow must not be undefined behaviour.

@@ -3,6 +3,7 @@
 
 #include "common/text.h"
 #include "model/drawing_objects.h"
+#include "model/transition_matrices.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -196,6 +197,7 @@ std::int32_t LabelPositions(TDrawingObjects &net, const TNumbering &numbering, b
             t->TrType = std::move(type);
         }
     }
+    FollowRelabels(net);
     return number;
 }
 

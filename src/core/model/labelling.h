@@ -27,7 +27,8 @@ struct TNumbering
 std::int32_t LabelTransitions(TDrawingObjects &net, const TNumbering &numbering);
 // With plain false the positions come grouped by the transition beside them, left to right, its
 // inputs before its outputs, unconnected positions last. A renamed position's old label is
-// rewritten to the new one in the type text of the transition it leads into.
+// rewritten to the new one in the type text of the transition it leads into; the matrix cells of
+// every transition follow their positions.
 std::int32_t LabelPositions(TDrawingObjects &net, const TNumbering &numbering, bool plain);
 
 // Every occurrence of each old text replaced by its new one, found left to right in the original

@@ -4,6 +4,7 @@
 #include "common/text.h"
 #include "model/bulk_attributes.h"
 #include "model/drawing_objects.h"
+#include "model/transition_matrices.h"
 
 #include <algorithm>
 #include <charconv>
@@ -265,9 +266,11 @@ TEditRefusal SetAttribute(
     switch (a) {
     case A::Label:
         obj->SetBase(text);
+        FollowRelabels(net);
         break;
     case A::Index:
         obj->SetIndex(text);
+        FollowRelabels(net);
         break;
     case A::Priority:
         (p ? p->Priority : t->Priority) = *number;
