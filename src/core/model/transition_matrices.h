@@ -32,6 +32,8 @@ struct TMatrixSettings
     std::string Mask { kLongMask };
     std::string TrueText = "T";
     std::string FalseText = "F";
+
+    bool operator==(const TMatrixSettings &) const = default;
 };
 
 enum class TPredicateValue : std::uint8_t { Named, True, False };
