@@ -18,22 +18,24 @@ namespace morvane {
 
 namespace {
 
-QToolButton *SpeedButton(const QString &caption, QWidget *parent)
+QToolButton *SpeedButton(const QString &prefix, const QString &caption, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setText(caption);
-    button->setObjectName("sb" + QString(caption).remove('&'));
+    button->setObjectName(prefix + caption);
     return button;
 }
 
-// The three speed buttons of the mask and constant panels: "delete", "short", "long".
-void AddSpeedButtons(QHBoxLayout *row, QWidget *parent, const std::function<void()> &erase,
-    const std::function<void()> &shortForm, const std::function<void()> &longForm)
+// The three speed buttons of the mask ("sb") and constant ("sbc") panels: "delete", "short",
+// "long".
+void AddSpeedButtons(QHBoxLayout *row, QWidget *parent, const QString &prefix,
+    const std::function<void()> &erase, const std::function<void()> &shortForm,
+    const std::function<void()> &longForm)
 {
     const std::pair<const char *, std::function<void()>> buttons[]
         = { { "delete", erase }, { "short", shortForm }, { "long", longForm } };
     for (const auto &[caption, action] : buttons) {
-        QToolButton *b = SpeedButton(caption, parent);
+        QToolButton *b = SpeedButton(prefix, caption, parent);
         QObject::connect(b, &QToolButton::clicked, parent, action);
         row->addWidget(b);
     }
@@ -102,7 +104,7 @@ QWidget *TNameGenerator::MakeMaskPanel()
         eMask->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
     };
     AddSpeedButtons(
-        maskRow, panel, [setMask] { setMask(""); }, [setMask] { setMask(kShortMask); },
+        maskRow, panel, "sb", [setMask] { setMask(""); }, [setMask] { setMask(kShortMask); },
         [setMask] { setMask(kLongMask); });
     layout->addLayout(maskRow);
 
@@ -153,7 +155,8 @@ QWidget *TNameGenerator::MakeConstantPanel()
         eConstant->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
     };
     AddSpeedButtons(
-        row, panel, [this] { eConstant->clear(); }, [set] { set(false); }, [set] { set(true); });
+        row, panel, "sbc", [this] { eConstant->clear(); }, [set] { set(false); },
+        [set] { set(true); });
     return panel;
 }
 

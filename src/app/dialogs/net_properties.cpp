@@ -3,6 +3,7 @@
 
 #include "color_sample.h"
 #include "edit_int.h"
+#include "editor/gn_main.h"
 #include "editor/net_window.h"
 #include "editor/program.h"
 #include "error_message.h"
@@ -12,6 +13,7 @@
 #include "model/bulk_attributes.h"
 #include "model/drawing_objects.h"
 #include "model/labelling.h"
+#include "model/transition_matrices.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -197,13 +199,27 @@ void TNetProperties::BuildPredicateGroup(QBoxLayout *into)
     grid->addWidget(new QLabel("="), 2, 2);
     grid->addWidget(mcfDescription, 2, 3);
     auto *speed = new QHBoxLayout;
-    for (Qt::ArrowType arrow : { Qt::LeftArrow, Qt::RightArrow }) {
+    const struct
+    {
+        const char *Name, *Hint;
+        Qt::ArrowType Arrow;
+        void (TNetProperties::*Click)();
+    } buttons[] = { { "sbPredicateApply", "Apply to the picked predicates", Qt::LeftArrow,
+                        &TNetProperties::sbPredicateApplyClick },
+        { "sbPredicateClear", "Clear the picked predicates", Qt::RightArrow,
+            &TNetProperties::sbPredicateClearClick } };
+    for (const auto &button : buttons) {
         auto *b = new QToolButton;
-        b->setArrowType(arrow);
+        b->setObjectName(button.Name);
+        b->setToolTip(button.Hint);
+        b->setArrowType(button.Arrow);
         b->setAutoRaise(true);
+        connect(b, &QToolButton::clicked, this, button.Click);
         speed->addWidget(b);
     }
     speed->addStretch();
+    connect(
+        lbPredicates, &QListWidget::itemSelectionChanged, this, &TNetProperties::lbPredicatesClick);
     grid->addLayout(speed, 3, 1, 1, 3);
     for (QWidget *w : { static_cast<QWidget *>(eprName), static_cast<QWidget *>(ecfName) })
         w->installEventFilter(this);
@@ -464,6 +480,7 @@ void TNetProperties::LoadFromNet()
     eStart->SetValue(Net->NetStart);
     eTimeStep->SetValue(Net->NetTimeStep);
     eDuration->SetValue(Net->NetDuration);
+    FillPredicateList();
 }
 
 void TNetProperties::StoreToNet()
@@ -622,6 +639,126 @@ void TNetProperties::RefreshNet()
 {
     if (auto *window = dynamic_cast<TNet *>(Net->Host()))
         window->Redraw();
+    FillPredicateList();
+}
+
+void TNetProperties::FillPredicateList()
+{
+    lbPredicates->clear();
+    m_predicates.clear();
+    if (!Net)
+        return;
+    std::vector<TTransition *> shown;
+    for (TTransition *t : Net->Transitions())
+        if (t->Mode == omSelected)
+            shown.push_back(t);
+    if (shown.empty())
+        shown = Net->Transitions();
+    const TMatrixSettings &settings = MatrixSettings();
+    for (TTransition *t : shown) {
+        const TTransitionMatrices m = DecodeMatrices(*t, settings);
+        for (std::size_t r = 0; r < m.Inputs.size(); ++r)
+            for (std::size_t c = 0; c < m.Outputs.size(); ++c) {
+                lbPredicates->addItem(
+                    QString("%1: %2 \u2192 %3   %4")
+                        .arg(QString::fromStdString(t->selfLabel()),
+                            QString::fromStdString(m.Inputs[r]),
+                            QString::fromStdString(m.Outputs[c]),
+                            QString::fromStdString(PredicateText(m.Predicate(r, c), settings))));
+                m_predicates.push_back({ WeakOf(t), r, c });
+            }
+    }
+}
+
+std::vector<std::pair<TTransition *, TNetProperties::TPredicateEntry>>
+TNetProperties::PickedPredicates() const
+{
+    std::vector<std::pair<TTransition *, TPredicateEntry>> picked;
+    for (int i = 0; i < lbPredicates->count() && std::size_t(i) < m_predicates.size(); ++i) {
+        const TPredicateEntry &e = m_predicates[std::size_t(i)];
+        auto *t = dynamic_cast<TTransition *>(e.Transition.lock().get());
+        if (lbPredicates->item(i)->isSelected() && t && Net && Net->Owns(t)
+            && e.Row < t->InIndex.size() && e.Column < t->OutIndex.size())
+            picked.emplace_back(t, e);
+    }
+    return picked;
+}
+
+void TNetProperties::lbPredicatesClick()
+{
+    const auto picked = PickedPredicates();
+    if (picked.empty())
+        return;
+    // The first picked predicate speaks for all.
+    const auto &[t, e] = picked.front();
+    const TMatrixSettings &settings = MatrixSettings();
+    const TTransitionMatrices m = DecodeMatrices(*t, settings);
+    const TPredicateCell &cell = m.Predicate(e.Row, e.Column);
+    eprName->setText(QString::fromStdString(PredicateText(cell, settings)));
+    mPredicateDef->setPlainText(QString::fromStdString(cell.Definition));
+    const TCharFn &fn = m.CharFns[e.Column];
+    ecfName->setText(QString::fromStdString(fn.Name));
+    mcfDescription->setPlainText(QString::fromStdString(fn.Description));
+}
+
+void TNetProperties::sbPredicateApplyClick()
+{
+    const auto picked = PickedPredicates();
+    if (picked.empty())
+        return;
+    const TMatrixSettings &settings = MatrixSettings();
+    const std::string name = Std(eprName->text().trimmed());
+    const std::string definition = Std(mPredicateDef->toPlainText());
+    const std::string fnName = Std(ecfName->text().trimmed());
+    const std::string fnDescription = Std(mcfDescription->toPlainText());
+    Net->BeginStep();
+    for (const auto &[t, e] : picked) {
+        t->Record(ukChanged);
+        // Without a name of its own the predicate keeps the one it shows.
+        TPredicateCell cell = ParsePredicateText(name.empty()
+                ? PredicateText(DecodeMatrices(*t, settings).Predicate(e.Row, e.Column), settings)
+                : name,
+            settings);
+        if (cell.Value == TPredicateValue::Named)
+            cell.Definition = definition;
+        SetPredicate(*t, e.Row, e.Column, cell);
+        if (fnName.empty() && fnDescription.empty())
+            ClearCharFn(*t, e.Column);
+        else
+            SetCharFn(*t, e.Column, fnName, fnDescription);
+    }
+    ShowPredicateTexts();
+}
+
+void TNetProperties::sbPredicateClearClick()
+{
+    const auto picked = PickedPredicates();
+    if (picked.empty())
+        return;
+    Net->BeginStep();
+    for (const auto &[t, e] : picked) {
+        t->Record(ukChanged);
+        ClearPredicate(*t, e.Row, e.Column);
+        ClearCharFn(*t, e.Column);
+    }
+    ShowPredicateTexts();
+    lbPredicatesClick();
+}
+
+// The list's texts after an edit; what is picked stays picked.
+void TNetProperties::ShowPredicateTexts()
+{
+    std::vector<int> picked;
+    for (int i = 0; i < lbPredicates->count(); ++i)
+        if (lbPredicates->item(i)->isSelected())
+            picked.push_back(i);
+    const QSignalBlocker quiet(lbPredicates);
+    FillPredicateList();
+    for (int i : picked)
+        if (i < lbPredicates->count())
+            lbPredicates->item(i)->setSelected(true);
+    if (auto *window = dynamic_cast<TNet *>(Net->Host()))
+        window->Main().UpdateUndoButtons();
 }
 
 } // namespace morvane

@@ -5,6 +5,10 @@
 
 #include "common/color.h"
 
+#include <cstddef>
+#include <memory>
+#include <vector>
+
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
@@ -21,7 +25,9 @@ class QToolButton;
 namespace morvane {
 
 class TColorSample;
+class TDrawingObject;
 class TDrawingObjects;
+class TTransition;
 class TEditInt;
 
 // The net properties dialog: the net's name and times, and bulk changes to its transitions and
@@ -55,6 +61,14 @@ public:
     void bpClearClick();
     void rgTypeClick();
     void sColorMouseUp(Qt::MouseButton button);
+    // The predicates group: the list follows the selected transitions (all when none is); a
+    // picked predicate shows its name and definition and the characteristic function of its
+    // output position. The speed buttons write those to, or clear them from, every picked
+    // predicate, one undo step each.
+    void FillPredicateList();
+    void lbPredicatesClick();
+    void sbPredicateApplyClick();
+    void sbPredicateClearClick();
 
     TColorSample *ColorSample() const { return sColor; }
 
@@ -91,6 +105,14 @@ private:
     static void CheckLabelBox(QCheckBox *box, QLineEdit *label, QLineEdit *index);
     // The net window shows what changed.
     void RefreshNet();
+    struct TPredicateEntry
+    {
+        std::weak_ptr<TDrawingObject> Transition;
+        std::size_t Row, Column;
+    };
+    // The picked entries whose transitions still have the cell, each with its transition.
+    std::vector<std::pair<TTransition *, TPredicateEntry>> PickedPredicates() const;
+    void ShowPredicateTexts();
 
     QLineEdit *eNetName;
     TEditInt *eStart, *eTimeStep, *eDuration, *eiLoopAt;
@@ -121,6 +143,7 @@ private:
     QListWidget *lbPredicates;
     QLineEdit *eprName, *ecfName;
     QPlainTextEdit *mPredicateDef, *mcfDescription;
+    std::vector<TPredicateEntry> m_predicates;
 
     QPushButton *bbOk;
     QStatusBar *StatusBar;

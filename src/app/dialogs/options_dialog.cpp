@@ -235,6 +235,7 @@ TOptionSet TOptions::Settings() const
     s.SaveConf = cbSaveConf->isChecked();
     s.AskForStopSimulation = cbAskForStopSimulation->isChecked();
     s.DeleteObjConf = cbDeleteObjConf->isChecked();
+    s.Matrices = m_matrices;
     return s;
 }
 
@@ -282,6 +283,7 @@ void TOptions::ApplySettings(const TOptionSet &s)
     cbSaveConf->setChecked(s.SaveConf);
     cbAskForStopSimulation->setChecked(s.AskForStopSimulation);
     cbDeleteObjConf->setChecked(s.DeleteObjConf);
+    m_matrices = s.Matrices;
     Apply();
 }
 

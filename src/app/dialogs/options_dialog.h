@@ -53,6 +53,11 @@ public:
     // Shows `options` in the controls and applies them as OK does.
     void ApplySettings(const TOptionSet &options);
 
+    // How default predicates are named and how the constants read: edited through the name
+    // generator, kept and restored with the other settings.
+    const TMatrixSettings &MatrixSettings() const { return m_matrices; }
+    void SetMatrixSettings(const TMatrixSettings &settings) { m_matrices = settings; }
+
     QTabWidget *Pages() const { return m_pages; }
     TColorPage *ColorPage() const { return m_colorPage; }
 
@@ -144,6 +149,7 @@ private:
     TRegistryClient *m_registryClient;
     QTabWidget *m_pages = nullptr;
     TColorPage *m_colorPage = nullptr;
+    TMatrixSettings m_matrices;
 };
 
 } // namespace morvane

@@ -3,6 +3,7 @@
 
 #include "dialogs/error_message.h"
 #include "dialogs/export_options.h"
+#include "dialogs/matrix_editor.h"
 #include "dialogs/name_generator.h"
 #include "dialogs/net_properties.h"
 #include "dialogs/options_dialog.h"
@@ -43,6 +44,12 @@ TProgram &Program()
     return program;
 }
 
+const TMatrixSettings &MatrixSettings()
+{
+    static const TMatrixSettings defaults;
+    return Program().Options ? Program().Options->MatrixSettings() : defaults;
+}
+
 void StartUp(bool showSplash)
 {
     TProgram &p = Program();
@@ -76,6 +83,7 @@ void StartUp(bool showSplash)
     p.ErrorMessage = new TErrorMessage(p.GN);
     p.ExportOptions = new TExportOptions(p.GN);
     p.NameGenerator = new TNameGenerator(p.GN);
+    p.MatrixEditor = new TMatrixEditor(p.GN);
     p.NetProperties = new TNetProperties(p.GN);
     p.PageSetup = new TPageSetup(p.GN);
     // 9. Nothing to wait for: the splash stays until a click or a key.

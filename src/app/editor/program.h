@@ -8,6 +8,7 @@ class TLogo;
 class TOptions;
 class TErrorMessage;
 class TExportOptions;
+class TMatrixEditor;
 class TNameGenerator;
 class TNetProperties;
 class TPageSetup;
@@ -21,11 +22,17 @@ struct TProgram
     TErrorMessage *ErrorMessage = nullptr;
     TExportOptions *ExportOptions = nullptr;
     TNameGenerator *NameGenerator = nullptr;
+    TMatrixEditor *MatrixEditor = nullptr;
     TNetProperties *NetProperties = nullptr;
     TPageSetup *PageSetup = nullptr;
 };
 
 TProgram &Program();
+
+struct TMatrixSettings;
+// How default predicates are named and constants read: the options dialog's, or the defaults
+// while there is none.
+const TMatrixSettings &MatrixSettings();
 
 // Creates the windows in their start-up order and shows the splash window (the QApplication must
 // exist). The caller then shows the main window and runs the event loop.

@@ -3,6 +3,7 @@
 
 #include "dialogs/color_sample.h"
 #include "dialogs/error_message.h"
+#include "dialogs/matrix_editor.h"
 #include "gn_main.h"
 #include "net_window.h"
 #include "program.h"
@@ -292,6 +293,15 @@ void TPropertiesInspector::EditInDialog()
             QtCanvas::ToQColor(current.mid(1).toUInt(nullptr, 16), palette()), this, {});
         if (picked.isValid())
             Edit(row, QString::asprintf("$%08X", unsigned(FromQColor(picked))));
+    } else if (IsMatrix(r.Attribute)) {
+        auto *t = dynamic_cast<TTransition *>(Inspected());
+        TMatrixEditor *editor = Program().MatrixEditor;
+        if (!t || !editor)
+            return;
+        const TMatrixKind kind = r.Attribute == TAttribute::Predicates ? TMatrixKind::Predicates
+                                                                       : TMatrixKind::Capacities;
+        if (editor->Execute(m_net->Net(), *t, kind))
+            m_net->Main().UpdateUndoButtons();
     } else if (IsLongText(r.Attribute)) {
         bool ok = false;
         const QString text = QInputDialog::getMultiLineText(this, r.Name, r.Name, current, &ok);
@@ -306,8 +316,8 @@ void TPropertiesInspector::CurrentRowChanged()
     const bool valid = row >= 0 && row < int(m_rows.size());
     const TAttribute a = valid ? m_rows[std::size_t(row)].Attribute : TAttribute::Label;
     m_help->setPlainText(valid ? AttributeHelp(a) : "");
-    const bool button
-        = valid && !m_rows[std::size_t(row)].ReadOnly && (IsColor(a) || IsLongText(a));
+    const bool button = valid
+        && (IsMatrix(a) || (!m_rows[std::size_t(row)].ReadOnly && (IsColor(a) || IsLongText(a))));
     m_wizard->setVisible(button);
     if (button)
         m_wizard->move(m_wizard->x(), m_grid->y() + m_grid->rowViewportPosition(row));

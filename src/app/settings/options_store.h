@@ -9,8 +9,8 @@ class TRegistry;
 
 // The options keys of the settings store: "...\Options" and one subkey per dialog page.
 inline constexpr const char *kRegOptionsKey = "\\SOFTWARE\\Tarvisk\\Morvane\\Options";
-inline constexpr const char *kOptionPages[]
-    = { "General", "Display", "Colors", "Positions", "Transitions", "Arcs", "Confirmations" };
+inline constexpr const char *kOptionPages[] = { "General", "Display", "Colors", "Positions",
+    "Transitions", "Arcs", "Confirmations", "Predicates" };
 
 // Creates the options keys in order and writes every setting under its page's key: texts as
 // strings, numbers, flags (0 or 1) and colours as 32-bit integers; without `options` the keys

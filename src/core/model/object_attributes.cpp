@@ -47,6 +47,12 @@ std::string IndexText(const TStringList &list)
     return text;
 }
 
+// Rows (inputs) by columns (outputs).
+std::string MatrixSize(const TTransition &t)
+{
+    return std::to_string(t.InIndex.size()) + " × " + std::to_string(t.OutIndex.size());
+}
+
 std::string NodeLabel(const TDrawingObject *node)
 {
     return node ? node->selfLabel() : std::string();
@@ -102,7 +108,8 @@ std::vector<TAttributeRow> AttributeRows(const TDrawingObject *obj)
     case okTransition:
         return { { A::Label, "Label" }, { A::Index, "Index" }, { A::Priority, "Priority" },
             { A::Type, "Type" }, { A::Activation, "Activation moment" },
-            { A::Duration, "Activation duration" }, { A::Description, "Description" },
+            { A::Duration, "Activation duration" }, { A::Predicates, "Predicates", true },
+            { A::Capacities, "Capacities", true }, { A::Description, "Description" },
             { A::Color, "Color" }, { A::Fill, "Fill" }, { A::Inputs, "Inputs", true },
             { A::Outputs, "Outputs", true } };
     default:
@@ -138,6 +145,9 @@ std::string AttributeText(const TDrawingObjects &net, const TDrawingObject *obj,
         return t ? std::to_string(t->ActivationT) : std::string();
     case A::Duration:
         return t ? std::to_string(t->DurationT) : std::string();
+    case A::Predicates:
+    case A::Capacities:
+        return t ? MatrixSize(*t) : std::string();
     case A::Inputs:
         return t ? IndexText(t->InIndex) : std::string();
     case A::Outputs:
@@ -183,6 +193,10 @@ const char *AttributeHelp(TAttribute a)
         return "The moment the transition is first activated.";
     case A::Duration:
         return "How long each activation of the transition lasts.";
+    case A::Predicates:
+        return "The predicate of each input and output position; ... opens the matrix.";
+    case A::Capacities:
+        return "The capacity of each input and output position; ... opens the matrix.";
     case A::Inputs:
         return "The positions leading into the transition.";
     case A::Outputs:
@@ -213,6 +227,11 @@ bool IsLongText(TAttribute a)
 bool IsColor(TAttribute a)
 {
     return a == A::Color || a == A::Fill;
+}
+
+bool IsMatrix(TAttribute a)
+{
+    return a == A::Predicates || a == A::Capacities;
 }
 
 TEditRefusal SetAttribute(

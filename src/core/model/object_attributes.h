@@ -22,6 +22,8 @@ enum class TAttribute : std::uint8_t {
     Type,
     Activation,
     Duration,
+    Predicates,
+    Capacities,
     Inputs,
     Outputs,
     Arrowed,
@@ -49,6 +51,8 @@ const char *AttributeHelp(TAttribute a);
 // Whether the text is edited in several lines, and whether it is a colour.
 bool IsLongText(TAttribute a);
 bool IsColor(TAttribute a);
+// Whether the attribute is one of the transition's matrices, edited in a dialog of its own.
+bool IsMatrix(TAttribute a);
 
 struct TEditRefusal
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/color.h"
+#include "model/transition_matrices.h"
 #include "options/display_globals.h"
 
 #include <array>
@@ -63,6 +64,8 @@ struct TOptionSet
     bool SaveConf = false;
     bool AskForStopSimulation = false;
     bool DeleteObjConf = false;
+    // Predicates: the names of default cells and the texts of the constants
+    TMatrixSettings Matrices;
 
     bool operator==(const TOptionSet &) const = default;
 };
@@ -129,6 +132,9 @@ template <class Set, class F> void VisitOptions(Set &s, F &&f)
     f("Confirmations", "AskForSaving", s.SaveConf);
     f("Confirmations", "StopSimulation", s.AskForStopSimulation);
     f("Confirmations", "DeleteObject", s.DeleteObjConf);
+    f("Predicates", "Mask", s.Matrices.Mask);
+    f("Predicates", "TrueText", s.Matrices.TrueText);
+    f("Predicates", "FalseText", s.Matrices.FalseText);
 }
 
 // Whether `text` names a scheme of the list.

@@ -24,6 +24,7 @@ inline TOptionSet ChangedOptions()
     s.MarkerHeight = 6;
     s.OutlinedA = true;
     s.DeleteObjConf = true;
+    s.Matrices = { "p#{oI}=#{iI}", "True", "" };
     return s;
 }
 
