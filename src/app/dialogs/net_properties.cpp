@@ -190,6 +190,10 @@ void TNetProperties::BuildPredicateGroup(QBoxLayout *into)
     mcfDescription->setObjectName("mcfDescription");
     for (QPlainTextEdit *m : { mPredicateDef, mcfDescription })
         m->setMaximumHeight(36);
+    eprName->setToolTip("Predicate name");
+    ecfName->setToolTip("Characteristic function of the output position");
+    for (QLineEdit *e : { eprName, ecfName })
+        e->setMinimumWidth(72);
     grid->addWidget(lbPredicates, 0, 0, 4, 1);
     grid->addWidget(new QLabel("Description"), 0, 3);
     grid->addWidget(eprName, 1, 1);
