@@ -170,7 +170,7 @@ std::string PredicateLaTeX(const TPredicateCell &cell, const TMatrixSettings &se
 {
     if (cell.Value != TPredicateValue::Named)
         return "\\mathit{" + EscapeLaTeX(PredicateText(cell, settings)) + "}";
-    if (cell.Name == MaskName(settings.Mask, input, output))
+    if (!cell.Stored || cell.Name == MaskName(settings.Mask, input, output))
         if (std::string typeset = MaskLaTeX(settings.Mask, input, output); !typeset.empty())
             return typeset;
     return SubscriptedLabel(cell.Name);
