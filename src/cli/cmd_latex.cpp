@@ -47,7 +47,7 @@ TLaTeXArgs ParseArgs(const std::vector<std::string> &args)
     TOptionParser p(kName);
     p.Value("o").Flag("scheme").Flag("formal").Value("font-size").Value("unit");
     p.Value("thickness").Value("scale").Value("mul").Value("div").Value("margins");
-    p.Flag("triangle").Parse(args);
+    p.Flag("triangle").Value("components").Parse(args);
     TLaTeXArgs a;
     a.input = p.Positional(1, 1, "one net file").front();
     a.output = p.Text("o");
@@ -65,6 +65,7 @@ TLaTeXArgs ParseArgs(const std::vector<std::string> &args)
     s.Adjust.XOrigin = a.margins[0];
     s.Adjust.YOrigin = a.margins[1];
     s.TriangleHead = p.Has("triangle");
+    s.Formal.Components = p.Components();
     return a;
 }
 
@@ -108,13 +109,14 @@ int RunLaTeX(const std::vector<std::string> &args)
 
 const CommandRegistrar registrar(kName,
     "latex FILE [-o OUT] [--scheme] [--formal] [--font-size N] [--unit MM] [--thickness PT] "
-    "[--scale N] [--mul N] [--div N] [--margins L,T,R,B] [--triangle]",
+    "[--scale N] [--mul N] [--div N] [--margins L,T,R,B] [--triangle] [--components BITS]",
     "Writes the net as a LaTeX document: --scheme its picture, --formal the formal description\n"
     "      of its transitions, neither of them both in one document. OUT defaults to the net's\n"
     "      name with .tex, beside it. Defaults as in the export dialog: --font-size 12 (pt),\n"
     "      --unit 0.25 (mm), --thickness 0.04 (pt), --scale 8 (pixels per grid step, within the\n"
     "      zoom limits), --mul 1 and --div 1 (1 to 99), --margins 0,0,0,0 (pixels, up to 100000),\n"
-    "      arrow-tip transition heads (--triangle draws three lines).",
+    "      arrow-tip transition heads (--triangle draws three lines).\n      "
+        + std::string(kComponentsHelp),
     RunLaTeX);
 
 } // namespace

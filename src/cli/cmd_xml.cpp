@@ -20,8 +20,9 @@ TXMLExport Exporter(TDrawingObjects &net, const std::string &output)
 int RunXml(const std::vector<std::string> &args)
 {
     return RunDescriptionCommand(
-        "xml", args, [](TDrawingObjects &net) { return Exporter(net, "").GetFileText(); },
-        [](TDrawingObjects &net, const std::string &output) {
+        "xml", args, {},
+        [](TDrawingObjects &net, const TOptionParser &) { return Exporter(net, "").GetFileText(); },
+        [](TDrawingObjects &net, const std::string &output, const TOptionParser &) {
             return Exporter(net, output).Save();
         });
 }

@@ -10,11 +10,16 @@
 namespace morvane::cli {
 
 int RunDescriptionCommand(const char *name, const std::vector<std::string> &args,
-    const std::function<std::string(TDrawingObjects &)> &text,
-    const std::function<TWriteResult(TDrawingObjects &, const std::string &)> &write)
+    const std::vector<std::string> &values,
+    const std::function<std::string(TDrawingObjects &, const TOptionParser &)> &text,
+    const std::function<TWriteResult(TDrawingObjects &, const std::string &, const TOptionParser &)>
+        &write)
 {
     TOptionParser p(name);
-    p.Value("o").Parse(args);
+    p.Value("o");
+    for (const auto &value : values)
+        p.Value(value);
+    p.Parse(args);
     const std::string input = p.Positional(1, 1, "exactly one net file").front();
     const std::string output = p.Text("o");
     if (p.Has("o") && output.empty())
@@ -25,10 +30,10 @@ int RunDescriptionCommand(const char *name, const std::vector<std::string> &args
     if (!LoadWholeNet(input, loaded))
         return kExitBadInput;
     if (!p.Has("o")) {
-        std::cout << text(loaded.Net());
+        std::cout << text(loaded.Net(), p);
         return kExitOk;
     }
-    return ReportWritten(write(loaded.Net(), output));
+    return ReportWritten(write(loaded.Net(), output, p));
 }
 
 } // namespace morvane::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "option_parser.h"
 
+#include "export/formal_components.h"
 #include "options/display_globals.h"
 
 #include <QCommandLineParser>
@@ -165,6 +166,17 @@ std::array<std::int32_t, 4> TOptionParser::Margins() const
         start = comma + 1;
     }
     return margins;
+}
+
+std::int32_t TOptionParser::Components() const
+{
+    if (!Has("components"))
+        return kDefaultComponents;
+    const auto bits = ParseComponents(Text("components"));
+    if (!bits)
+        throw TUsageError("--components takes bits of 4,8,16,32,64,128,256 or their sum, not \""
+            + Text("components") + "\"");
+    return *bits;
 }
 
 const std::vector<std::string> &TOptionParser::Positional(

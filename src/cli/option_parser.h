@@ -46,6 +46,9 @@ public:
     std::int32_t Scale(std::int32_t fallback) const;
     // --margins L,T,R,B: four whole numbers from 0 to kMaxMargin.
     std::array<std::int32_t, 4> Margins() const;
+    // --components: what the formal description writes of each transition, as bits ("4,8,64")
+    // or their sum; the export dialog's choice when absent.
+    std::int32_t Components() const;
 
     // The positional arguments, which must number from `least` to `most`.
     const std::vector<std::string> &Positional(
@@ -56,6 +59,12 @@ private:
     std::unique_ptr<State> m;
     std::vector<std::string> m_positional;
 };
+
+// The help text of --components.
+inline constexpr const char *kComponentsHelp
+    = "--components lists the parts of each transition: 4 inputs, 8 outputs, 16 activation\n"
+      "      moment, 32 duration, 64 predicate matrix, 128 capacity matrix, 256 type; as\n"
+      "      4,8,64 or as their sum (default 4,8,64,256).";
 
 // A whole number, or TUsageError naming `what`.
 std::int32_t WholeNumber(

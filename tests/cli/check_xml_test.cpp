@@ -100,6 +100,7 @@ TEST_F(CheckXmlCliTest, XmlGoesToStandardOutputOrWholeIntoTheOutputFile)
     EXPECT_EQ(RunCli({ "formal", path }).Out,
         "Z1 = ⟨{L1}, {}⟩\r\nr1 =    |\r\n     ---+\r\n     L1 |\r\n");
     EXPECT_EQ(RunCli({ "formal", path, "-o", (folder / "no" / "x.txt").string() }).Exit, 3);
+    EXPECT_EQ(RunCli({ "formal", path, "--components", "4,16" }).Out, "Z1 = ⟨{L1}, 0⟩\r\n");
 }
 
 } // namespace

@@ -76,6 +76,11 @@ TEST_F(CliLaTeXTest, SettingsReachTheDocumentAsTheExportDialogPassesThem)
 
     ASSERT_EQ(Run({ net.string(), "--formal", "-o", out.string() }), 0) << err;
     EXPECT_EQ(CrLfLines(test::ReadFile(out)), test::GoldenLines("small_net_formal.tex"));
+    // --components chooses the parts of each transition; the document parts are no components.
+    ASSERT_EQ(Run({ net.string(), "--formal", "--components", "8", "-o", out.string() }), 0) << err;
+    EXPECT_THAT(CrLfLines(test::ReadFile(out)),
+        ::testing::Contains("$$Z_{1} = \\langle \\{L_{3}\\}\\rangle, $$"));
+    EXPECT_EQ(Run({ net.string(), "--formal", "--components", "3", "-o", out.string() }), 64);
 }
 
 // Regression: latex put a position left between grid lines onto its cell while render kept it

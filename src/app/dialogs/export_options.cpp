@@ -291,18 +291,18 @@ QWidget *TExportOptions::MakeFormalPage()
     pcFormal->addTab(latex, "&LaTeX");
     row->addWidget(pcFormal, 1);
 
-    // Which parts of a transition to describe: chosen once index matrices are exported.
+    // Which parts of each transition the formal description writes; a box's tag is its bit.
     auto *parts = new QGroupBox("Transition Components", page);
-    parts->setEnabled(false);
-    parts->setToolTip("Every export writes the inputs, the outputs and the matrix header");
     auto *partsBox = new QVBoxLayout(parts);
-    const std::pair<const char *, bool> boxes[] = { { "Set of In arcs", true },
-        { "Set of out arcs", true }, { "Actvation Time", false }, { "Activation duration", false },
-        { "IM Predicates", true }, { "IM Capacities", false }, { "Type", true } };
-    for (const auto &[caption, checked] : boxes) {
+    const std::pair<const char *, std::int32_t> boxes[] = { { "Set of In arcs", tcInputs },
+        { "Set of out arcs", tcOutputs }, { "Actvation Time", tcActivation },
+        { "Activation duration", tcDuration }, { "IM Predicates", tcPredicates },
+        { "IM Capacities", tcCapacities }, { "Type", tcType } };
+    for (const auto &[caption, tag] : boxes) {
         auto *check = new QCheckBox(caption, parts);
-        check->setChecked(checked);
+        check->setChecked(kDefaultComponents & tag);
         partsBox->addWidget(check);
+        m_componentBoxes.emplace_back(check, tag);
     }
     row->addWidget(parts);
     return page;

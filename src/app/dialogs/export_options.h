@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "export/formal_components.h"
 #include "export/generate_name.h"
 #include "format/write_result.h"
 
@@ -10,6 +11,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -93,7 +96,11 @@ private:
     bool WriteGraphic(const std::string &path);
     bool Report(const TWriteResult &result);
 
+    // The formal description's settings: the checked component boxes.
+    TFormalSettings FormalSettings() const;
+
     TGenerateName m_textGenerator { 0, "", "txt", "NoNameT" };
+    std::vector<std::pair<QCheckBox *, std::int32_t>> m_componentBoxes;
     std::int32_t m_penWidth = 1;
     std::int32_t m_fontSize = 12;
 };

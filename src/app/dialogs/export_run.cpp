@@ -152,15 +152,26 @@ bool TExportOptions::ExportClick()
     return Write(path);
 }
 
+TFormalSettings TExportOptions::FormalSettings() const
+{
+    TFormalSettings formal;
+    formal.Components = 0;
+    for (const auto &[box, tag] : m_componentBoxes)
+        if (box->isChecked())
+            formal.Components |= tag;
+    return formal;
+}
+
 bool TExportOptions::Write(const QString &path)
 {
     const std::string file = path.toStdString();
     TDrawingObjects &net = NetWindow->Net();
     if (pcPages->currentIndex() != 0) {
         if (pcFormal->currentIndex() == fpText)
-            return Report(WriteFormalDescriptionText(net, file));
+            return Report(WriteFormalDescriptionText(net, file, FormalSettings()));
         TLaTeXSettings settings;
         settings.FontSize = m_fontSize;
+        settings.Formal = FormalSettings();
         TLaTeXExport exporter(&net, file, settings);
         return Report(exporter.Export(lpFormal));
     }

@@ -124,6 +124,81 @@ std::vector<std::string> CommentLines(const std::string &text)
     return lines;
 }
 
+// A name the mask made, printed with the mask's text before its first token as the letter and
+// the rest as its subscript, the input's part and the output's part apart: w_{L_{1},L_{3}} for
+// the long mask, w_{1,3} for the short one. Empty when the mask starts with a token or has none.
+std::string MaskLaTeX(std::string_view mask, const TLabelParts &input, const TLabelParts &output)
+{
+    std::size_t first = 0;
+    while (first < mask.size() && MaskTokenAt(mask, first) < 0)
+        ++first;
+    if (first == 0 || first == mask.size())
+        return {};
+    std::string sub, literal;
+    int lastGroup = -1; // of the token just written, -1 after literal text
+    for (std::size_t at = first; at < mask.size();) {
+        const int tag = MaskTokenAt(mask, at);
+        if (tag < 0) {
+            literal += mask[at++];
+            continue;
+        }
+        if (!literal.empty()) {
+            sub += EscapeLaTeX(literal);
+            literal.clear();
+            lastGroup = -1;
+        }
+        const int group = tag / 2;
+        if (lastGroup == 0 && group == 1)
+            sub += ",";
+        const TLabelParts &parts = group ? output : input;
+        const std::size_t width = kMaskTokens[0].size();
+        if (tag % 2 == 0 && MaskTokenAt(mask, at + width) == tag + 1) {
+            sub += Subscripted(parts.Base, parts.Index);
+            at += 2 * width;
+        } else {
+            sub += EscapeLaTeX(tag % 2 ? parts.Index : parts.Base);
+            at += width;
+        }
+        lastGroup = group;
+    }
+    sub += EscapeLaTeX(literal);
+    return EscapeLaTeX(mask.substr(0, first)) + "_{" + sub + "}";
+}
+
+std::string PredicateLaTeX(const TPredicateCell &cell, const TMatrixSettings &settings,
+    const TLabelParts &input, const TLabelParts &output)
+{
+    if (cell.Value != TPredicateValue::Named)
+        return "\\mathit{" + EscapeLaTeX(PredicateText(cell, settings)) + "}";
+    if (!cell.Stored || cell.Name == MaskName(settings.Mask, input, output))
+        if (std::string typeset = MaskLaTeX(settings.Mask, input, output); !typeset.empty())
+            return typeset;
+    return SubscriptedLabel(cell.Name);
+}
+
+// Labels subscripted, the operators as logical signs, anything else printed as it is.
+std::string TypeLaTeX(std::string_view type)
+{
+    std::string out;
+    for (const TTypeToken &token : TypeTokens(type)) {
+        switch (token.Kind) {
+        case TTypeToken::And:
+            out += "\\wedge";
+            break;
+        case TTypeToken::Or:
+            out += "\\vee";
+            break;
+        case TTypeToken::Word:
+            out += SubscriptedLabel(token.Text);
+            break;
+        case TTypeToken::Other:
+            out += EscapeLaTeX(token.Text);
+            break;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 TLaTeXExport::TLaTeXExport(TDrawingObjects *document, std::string fileName, TLaTeXSettings settings)
@@ -149,6 +224,10 @@ void TLaTeXExport::Compose(std::int32_t options)
     // The index-matrix lines end in \spa, which no standard class defines; without it LaTeX stops.
     if (options & lpFormal)
         m_lines.push_back("\\providecommand{\\spa}{\\quad}");
+    // The type's box sign, drawn with rules: the symbol fonts that have one need packages.
+    if ((options & lpFormal) && WritesATypeLine())
+        m_lines.push_back("\\providecommand{\\typebox}{\\mathord{\\vbox{\\hrule\\hbox{\\vrule height "
+                          "1.4ex\\hskip 1.4ex\\vrule}\\hrule}}}");
     m_lines.push_back("\\begin{document}");
     m_lines.push_back("\\unitlength " + EscapeLaTeX(Settings.UnitLength) + "mm");
     m_lines.push_back("\\linethickness{" + EscapeLaTeX(Settings.LineThickness) + "pt}");
@@ -297,6 +376,8 @@ void TLaTeXExport::WriteArcs()
 
 void TLaTeXExport::WriteFormalDescription()
 {
+    const TFormalSettings &formal = Settings.Formal;
+    const std::int32_t parts = formal.Components;
     for (const TTransition *t : m_document->Transitions()) {
         if (!t->Description.empty())
             for (auto &line : CommentLines(t->Description))
@@ -307,22 +388,72 @@ void TLaTeXExport::WriteFormalDescription()
             std::string text;
             for (std::size_t i = 0; i < list.size(); ++i)
                 text += (i ? "," : "") + SubscriptedLabel(IndexEntryLabel(list[i]));
-            return text;
+            return "\\{" + text + "\\}";
         };
-        m_lines.push_back("$$" + Subscripted(t->GetBase(), index) + " = \\langle \\{"
-            + joined(t->InIndex) + "\\},\\{" + joined(t->OutIndex) + "\\}" + "\\rangle, $$");
-        m_lines.push_back("$$");
-        m_lines.push_back("r_{" + EscapeLaTeX(index) + "} = \\begin{array}{c|"
-            + std::string(t->OutIndex.size(), 'c') + "}");
-        std::string header;
-        if (!t->InIndex.empty())
-            header.assign(Utf8Length(IndexEntryLabel(t->InIndex.front())) + 5, ' ');
-        for (const auto &item : t->OutIndex)
-            header += "& " + SubscriptedLabel(IndexEntryLabel(item));
-        m_lines.push_back(header + "\\\\ \\hline");
-        m_lines.push_back("\\end{array} \\spa \\spa");
-        m_lines.push_back("$$");
+        std::vector<std::string> tuple;
+        if (parts & tcInputs)
+            tuple.push_back(joined(t->InIndex));
+        if (parts & tcOutputs)
+            tuple.push_back(joined(t->OutIndex));
+        if (parts & tcActivation)
+            tuple.push_back(std::to_string(t->ActivationT));
+        if (parts & tcDuration)
+            tuple.push_back(std::to_string(t->DurationT));
+        if (!tuple.empty()) {
+            std::string line = "$$" + Subscripted(t->GetBase(), index) + " = \\langle ";
+            for (std::size_t i = 0; i < tuple.size(); ++i)
+                line += (i ? "," : "") + tuple[i];
+            m_lines.push_back(line + "\\rangle, $$");
+        }
+        if (parts & (tcPredicates | tcCapacities)) {
+            const TTransitionMatrices m = DecodeMatrices(*t, formal.Matrices);
+            if (parts & tcPredicates)
+                WriteMatrix(*t, m, false);
+            if (parts & tcCapacities)
+                WriteMatrix(*t, m, true);
+        }
+        if ((parts & tcType) && !t->TrType.empty())
+            m_lines.push_back(
+                "$$\\typebox_{" + EscapeLaTeX(index) + "} = " + TypeLaTeX(t->TrType) + "$$");
     }
+}
+
+bool TLaTeXExport::WritesATypeLine() const
+{
+    return (Settings.Formal.Components & tcType)
+        && std::any_of(m_document->Transitions().begin(), m_document->Transitions().end(),
+            [](const TTransition *t) { return !t->TrType.empty(); });
+}
+
+void TLaTeXExport::WriteMatrix(const TTransition &t, const TTransitionMatrices &m, bool capacities)
+{
+    const TMatrixSettings &settings = Settings.Formal.Matrices;
+    m_lines.push_back("$$");
+    m_lines.push_back((capacities ? "M_{" : "r_{") + EscapeLaTeX(t.GetIndex())
+        + "} = \\begin{array}{c|" + std::string(m.Outputs.size(), 'c') + "}");
+    std::string header;
+    if (!m.Inputs.empty())
+        header.assign(Utf8Length(m.Inputs.front()) + 5, ' ');
+    for (const auto &label : m.Outputs)
+        header += "& " + SubscriptedLabel(label);
+    m_lines.push_back(header + "\\\\ \\hline");
+    for (std::size_t r = 0; r < m.Inputs.size(); ++r) {
+        std::string row = SubscriptedLabel(m.Inputs[r]);
+        const TLabelParts input = IndexEntryParts(t.InIndex[r]);
+        for (std::size_t c = 0; c < m.Outputs.size(); ++c) {
+            if (capacities) {
+                const std::int32_t capacity = m.Capacity(r, c).Capacity;
+                row += " & " + (capacity < 0 ? std::string("\\infty") : std::to_string(capacity));
+            } else {
+                row += " & "
+                    + PredicateLaTeX(
+                        m.Predicate(r, c), settings, input, IndexEntryParts(t.OutIndex[c]));
+            }
+        }
+        m_lines.push_back(row + "\\\\");
+    }
+    m_lines.push_back("\\end{array} \\spa \\spa");
+    m_lines.push_back("$$");
 }
 
 } // namespace morvane

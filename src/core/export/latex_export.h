@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/adjust_zoom.h"
+#include "export/formal_components.h"
 #include "format/write_result.h"
 #include "model/drawing_object.h"
 
@@ -18,7 +19,7 @@ class TDrawingObjects;
 // What Export writes: a bit set.
 enum TLaTeXPart : std::int32_t {
     lpScheme = 1, // a picture environment that redraws the net
-    lpFormal = 2, // the tuple and the index-matrix header of every transition
+    lpFormal = 2, // the definition of every transition, as far as Settings.Formal chooses
 };
 
 // A label's name (before its first decimal digit) and index (from that digit on).
@@ -42,6 +43,7 @@ struct TLaTeXSettings
     std::string LineThickness = "0.04"; // points, written as given (escaped)
     TAdjustZoom Adjust; // page pixels to picture units
     bool TriangleHead = false; // a transition's head as three lines instead of an arrow tip
+    TFormalSettings Formal; // what the formal description writes of each transition
 };
 
 // Writes a net as a LaTeX document, one entry of Lines per output line. Coordinates go through
@@ -77,6 +79,8 @@ private:
     void WritePositions();
     void WriteArcs();
     void WriteFormalDescription();
+    bool WritesATypeLine() const;
+    void WriteMatrix(const TTransition &t, const TTransitionMatrices &m, bool capacities);
     std::string LabelLine(std::int32_t left, std::int32_t top, const std::string &label);
     // A picture number as written; remembers the largest magnitude.
     std::string Number(std::int64_t value);

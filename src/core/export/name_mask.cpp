@@ -38,10 +38,15 @@ std::string InsertMaskToken(std::string mask, int tag)
 
 int MaskTokenAt(std::string_view mask, std::size_t at)
 {
+    // Names are expanded for every cell of every matrix: no copies here.
+    const auto same = [](char a, char b) {
+        const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
+        return upper(a) == upper(b);
+    };
     for (std::size_t tag = 0; tag < kMaskTokens.size(); ++tag) {
         const std::string_view token = kMaskTokens[tag];
         if (at + token.size() <= mask.size()
-            && Upper(mask.substr(at, token.size())) == Upper(token))
+            && std::equal(token.begin(), token.end(), mask.begin() + std::ptrdiff_t(at), same))
             return int(tag);
     }
     return -1;

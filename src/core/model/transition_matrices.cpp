@@ -23,14 +23,20 @@ constexpr std::string_view kUnlimitedWord = "inf";
 std::optional<TFields> Fields(std::string_view item)
 {
     TFields fields(1);
-    for (std::size_t i = 0; i < item.size(); ++i) {
-        const char c = item[i];
-        if (c == '\t') {
+    for (std::size_t i = 0; i < item.size();) {
+        std::size_t special = i;
+        while (special < item.size() && item[special] != '\t' && item[special] != '\\')
+            ++special;
+        fields.back().append(item.substr(i, special - i));
+        if (special == item.size())
+            break;
+        if (item[special] == '\t') {
             fields.emplace_back();
-        } else if (c != '\\') {
-            fields.back() += c;
-        } else if (i + 1 < item.size() && (item[i + 1] == '\\' || item[i + 1] == 't')) {
-            fields.back() += item[++i] == 't' ? '\t' : '\\';
+            i = special + 1;
+        } else if (special + 1 < item.size()
+            && (item[special + 1] == '\\' || item[special + 1] == 't')) {
+            fields.back() += item[special + 1] == 't' ? '\t' : '\\';
+            i = special + 2;
         } else {
             return std::nullopt;
         }

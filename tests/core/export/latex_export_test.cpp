@@ -118,8 +118,8 @@ TEST_F(LaTeXExportTest, FormalDescriptionUsesTheRebuiltIndexes)
             "$$Z_{7b} = \\langle \\{\\},\\{abc_{},Pos_{12}\\}\\rangle, $$", "$$",
             "r_{7b} = \\begin{array}{c|cc}", "& abc_{}& Pos_{12}\\\\ \\hline",
             "\\end{array} \\spa \\spa", "$$", "$$Z_{2} = \\langle \\{abc_{}\\},\\{\\}\\rangle, $$",
-            "$$", "r_{2} = \\begin{array}{c|}", "        \\\\ \\hline", "\\end{array} \\spa \\spa",
-            "$$"));
+            "$$", "r_{2} = \\begin{array}{c|}", "        \\\\ \\hline", "abc_{}\\\\",
+            "\\end{array} \\spa \\spa", "$$"));
 }
 
 TEST_F(LaTeXExportTest, UserTextIsPrintedNotRun)
