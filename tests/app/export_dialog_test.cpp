@@ -2,6 +2,7 @@
 #include "app_fixture.h"
 #include "dialogs/error_message.h"
 #include "dialogs/export_options.h"
+#include "dialogs/options_dialog.h"
 #include "editor/net_window.h"
 #include "editor/program.h"
 
@@ -73,9 +74,12 @@ TEST_F(ExportDialogTest, EveryFormatWritesItsFile)
     const Case cases[] = {
         { 0, 3, "scheme.tex", "\\begin{picture}" },
         { 1, 0, "formal.txt", "Z1 = ⟨{L1}, {L2}⟩\r\nr1 =    | L2\r\n" },
+        // Default predicates are named by the program's mask.
+        { 1, 0, "formal.txt", "L1 | p12" },
         { 1, 1, "formal.tex", "\\langle" },
         { 0, 2, "net.svg", "<text" },
     };
+    Program().Options->SetMatrixSettings({ "p#{iI}#{oI}", "T", "F" });
     for (const Case &c : cases) {
         Export(c.page, c.format, c.file);
         EXPECT_TRUE(ReadAll(Path(c.file)).contains(c.contains)) << c.file;
