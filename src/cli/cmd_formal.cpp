@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// morvane-cli formal FILE [-o OUT] [--components BITS]: the formal description of the net's
-// transitions as text.
+// morvane-cli formal FILE [-o OUT] [--components BITS] [--mask MASK] [--constants T,F]: the
+// formal description of the net's transitions as text.
 #include "command.h"
 #include "description_command.h"
 #include "option_parser.h"
@@ -11,30 +11,24 @@ namespace morvane::cli {
 
 namespace {
 
-TFormalSettings Formal(const TOptionParser &p)
-{
-    TFormalSettings formal;
-    formal.Components = p.Components();
-    return formal;
-}
-
 int RunFormal(const std::vector<std::string> &args)
 {
     return RunDescriptionCommand(
-        "formal", args, { "components" },
+        "formal", args, { std::begin(kFormalOptions), std::end(kFormalOptions) },
         [](TDrawingObjects &net, const TOptionParser &p) {
-            return FormalDescriptionText(net, Formal(p));
+            return FormalDescriptionText(net, p.Formal());
         },
         [](TDrawingObjects &net, const std::string &output, const TOptionParser &p) {
-            return WriteFormalDescriptionText(net, output, Formal(p));
+            return WriteFormalDescriptionText(net, output, p.Formal());
         });
 }
 
-const CommandRegistrar registrar("formal", "formal FILE [-o OUT] [--components BITS]",
+const CommandRegistrar registrar("formal",
+    "formal FILE [-o OUT] [--components BITS] [--mask MASK] [--constants T,F]",
     "Prints the formal description of every transition as plain UTF-8 text (its positions,\n"
     "      times, index matrices as tables and type; CR LF line ends) or writes it to OUT whole\n"
-    "      or not at all. "
-        + std::string(kComponentsHelp),
+    "      or not at all.\n      "
+        + std::string(kFormalHelp),
     RunFormal);
 
 } // namespace

@@ -47,7 +47,10 @@ TLaTeXArgs ParseArgs(const std::vector<std::string> &args)
     TOptionParser p(kName);
     p.Value("o").Flag("scheme").Flag("formal").Value("font-size").Value("unit");
     p.Value("thickness").Value("scale").Value("mul").Value("div").Value("margins");
-    p.Flag("triangle").Value("components").Parse(args);
+    p.Flag("triangle");
+    for (const char *name : kFormalOptions)
+        p.Value(name);
+    p.Parse(args);
     TLaTeXArgs a;
     a.input = p.Positional(1, 1, "one net file").front();
     a.output = p.Text("o");
@@ -65,7 +68,7 @@ TLaTeXArgs ParseArgs(const std::vector<std::string> &args)
     s.Adjust.XOrigin = a.margins[0];
     s.Adjust.YOrigin = a.margins[1];
     s.TriangleHead = p.Has("triangle");
-    s.Formal.Components = p.Components();
+    s.Formal = p.Formal();
     return a;
 }
 
@@ -109,14 +112,15 @@ int RunLaTeX(const std::vector<std::string> &args)
 
 const CommandRegistrar registrar(kName,
     "latex FILE [-o OUT] [--scheme] [--formal] [--font-size N] [--unit MM] [--thickness PT] "
-    "[--scale N] [--mul N] [--div N] [--margins L,T,R,B] [--triangle] [--components BITS]",
+    "[--scale N] [--mul N] [--div N] [--margins L,T,R,B] [--triangle] [--components BITS] [--mask "
+    "MASK] [--constants T,F]",
     "Writes the net as a LaTeX document: --scheme its picture, --formal the formal description\n"
     "      of its transitions, neither of them both in one document. OUT defaults to the net's\n"
     "      name with .tex, beside it. Defaults as in the export dialog: --font-size 12 (pt),\n"
     "      --unit 0.25 (mm), --thickness 0.04 (pt), --scale 8 (pixels per grid step, within the\n"
     "      zoom limits), --mul 1 and --div 1 (1 to 99), --margins 0,0,0,0 (pixels, up to 100000),\n"
     "      arrow-tip transition heads (--triangle draws three lines).\n      "
-        + std::string(kComponentsHelp),
+        + std::string(kFormalHelp),
     RunLaTeX);
 
 } // namespace

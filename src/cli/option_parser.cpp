@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "option_parser.h"
 
-#include "export/formal_components.h"
 #include "options/display_globals.h"
 
 #include <QCommandLineParser>
@@ -168,15 +167,26 @@ std::array<std::int32_t, 4> TOptionParser::Margins() const
     return margins;
 }
 
-std::int32_t TOptionParser::Components() const
+TFormalSettings TOptionParser::Formal() const
 {
-    if (!Has("components"))
-        return kDefaultComponents;
-    const auto bits = ParseComponents(Text("components"));
-    if (!bits)
-        throw TUsageError("--components takes bits of 4,8,16,32,64,128,256 or their sum, not \""
-            + Text("components") + "\"");
-    return *bits;
+    TFormalSettings formal;
+    if (Has("components")) {
+        const auto bits = ParseComponents(Text("components"));
+        if (!bits)
+            throw TUsageError("--components takes bits of 4,8,16,32,64,128,256 or their sum, not \""
+                + Text("components") + "\"");
+        formal.Components = *bits;
+    }
+    formal.Matrices.Mask = Text("mask", formal.Matrices.Mask);
+    if (Has("constants")) {
+        const std::string text = Text("constants");
+        const auto comma = text.find(',');
+        if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos)
+            throw TUsageError("--constants takes two texts: TRUE,FALSE");
+        formal.Matrices.TrueText = text.substr(0, comma);
+        formal.Matrices.FalseText = text.substr(comma + 1);
+    }
+    return formal;
 }
 
 const std::vector<std::string> &TOptionParser::Positional(

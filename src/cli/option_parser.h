@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "export/formal_components.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -46,9 +48,10 @@ public:
     std::int32_t Scale(std::int32_t fallback) const;
     // --margins L,T,R,B: four whole numbers from 0 to kMaxMargin.
     std::array<std::int32_t, 4> Margins() const;
-    // --components: what the formal description writes of each transition, as bits ("4,8,64")
-    // or their sum; the export dialog's choice when absent.
-    std::int32_t Components() const;
+    // What the formal description writes: --components, the bits of each transition's parts
+    // ("4,8,64") or their sum; --mask, the name of a predicate not given; --constants TRUE,FALSE,
+    // the texts of the two constants. The export dialog's defaults where absent.
+    TFormalSettings Formal() const;
 
     // The positional arguments, which must number from `least` to `most`.
     const std::vector<std::string> &Positional(
@@ -60,11 +63,14 @@ private:
     std::vector<std::string> m_positional;
 };
 
-// The help text of --components.
-inline constexpr const char *kComponentsHelp
+// The options Formal reads, and their help text.
+inline constexpr const char *kFormalOptions[] = { "components", "mask", "constants" };
+inline constexpr const char *kFormalHelp
     = "--components lists the parts of each transition: 4 inputs, 8 outputs, 16 activation\n"
       "      moment, 32 duration, 64 predicate matrix, 128 capacity matrix, 256 type; as\n"
-      "      4,8,64 or as their sum (default 4,8,64,256).";
+      "      4,8,64 or as their sum (default 4,8,64,256). --mask names the predicates not\n"
+      "      given (default w#{iN}#{iI}#{oN}#{oI}: name and index of the input and output\n"
+      "      position), --constants the two constants (default T,F).";
 
 // A whole number, or TUsageError naming `what`.
 std::int32_t WholeNumber(

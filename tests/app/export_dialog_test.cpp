@@ -74,16 +74,22 @@ TEST_F(ExportDialogTest, EveryFormatWritesItsFile)
     const Case cases[] = {
         { 0, 3, "scheme.tex", "\\begin{picture}" },
         { 1, 0, "formal.txt", "Z1 = ⟨{L1}, {L2}⟩\r\nr1 =    | L2\r\n" },
-        // Default predicates are named by the program's mask.
-        { 1, 0, "formal.txt", "L1 | p12" },
         { 1, 1, "formal.tex", "\\langle" },
         { 0, 2, "net.svg", "<text" },
     };
-    Program().Options->SetMatrixSettings({ "p#{iI}#{oI}", "T", "F" });
     for (const Case &c : cases) {
         Export(c.page, c.format, c.file);
         EXPECT_TRUE(ReadAll(Path(c.file)).contains(c.contains)) << c.file;
     }
+    // Default predicates are named by the program's mask.
+    Program().Options->SetMatrixSettings({ "p#{iI}#{oI}", "T", "F" });
+    AnswerModal([this](QWidget *) {
+        Export(1, 0, "masked.txt");
+        dialog->reject();
+    });
+    Trigger("miExport");
+    EXPECT_TRUE(ReadAll(Path("masked.txt")).contains("L1 | p12"));
+
     // The SVG has one circle per position, the first where the bitmap has it.
     const QByteArray bytes = ReadAll(Path("net.svg"));
     pugi::xml_document svg;

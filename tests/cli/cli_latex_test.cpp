@@ -81,6 +81,9 @@ TEST_F(CliLaTeXTest, SettingsReachTheDocumentAsTheExportDialogPassesThem)
     EXPECT_THAT(CrLfLines(test::ReadFile(out)),
         ::testing::Contains("$$Z_{1} = \\langle \\{L_{3}\\}\\rangle, $$"));
     EXPECT_EQ(Run({ net.string(), "--formal", "--components", "3", "-o", out.string() }), 64);
+    ASSERT_EQ(Run({ net.string(), "--formal", "--mask", "v#{iI}#{oI}", "-o", out.string() }), 0);
+    EXPECT_THAT(CrLfLines(test::ReadFile(out)), ::testing::Contains("L_{2} & v_{2,3}\\\\"));
+    EXPECT_EQ(Run({ net.string(), "--formal", "--constants", "T", "-o", out.string() }), 64);
 }
 
 // Regression: latex put a position left between grid lines onto its cell while render kept it

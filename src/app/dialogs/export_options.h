@@ -82,6 +82,8 @@ public:
     QSpinBox *seDiv = nullptr;
     QSpinBox *seScale = nullptr;
     QPushButton *bExport = nullptr;
+    // How predicates without a stored name are named and how constants read; kept by the caller.
+    TMatrixSettings MatrixSettings;
 
 private:
     QWidget *MakeGraphicPage();
@@ -96,7 +98,7 @@ private:
     bool WriteGraphic(const std::string &path);
     bool Report(const TWriteResult &result);
 
-    // The formal description's settings: the checked component boxes.
+    // The formal description's settings: the checked component boxes and MatrixSettings.
     TFormalSettings FormalSettings() const;
 
     TGenerateName m_textGenerator { 0, "", "txt", "NoNameT" };

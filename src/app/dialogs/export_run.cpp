@@ -154,10 +154,7 @@ bool TExportOptions::ExportClick()
 
 TFormalSettings TExportOptions::FormalSettings() const
 {
-    TFormalSettings formal;
-    // Default predicates are named, and constants read, as in the matrix editor.
-    formal.Matrices = MatrixSettings();
-    formal.Components = 0;
+    TFormalSettings formal { 0, MatrixSettings };
     for (const auto &[box, tag] : m_componentBoxes)
         if (box->isChecked())
             formal.Components |= tag;

@@ -72,8 +72,12 @@ void TGN::miCloseClick()
 
 void TGN::miExportClick()
 {
-    if (ActiveNet() && Program().ExportOptions)
-        Program().ExportOptions->ShowFor(ActiveNet());
+    TExportOptions *dialog = Program().ExportOptions;
+    if (!ActiveNet() || !dialog)
+        return;
+    // Default predicates are named, and constants read, as in the matrix editor.
+    dialog->MatrixSettings = MatrixSettings();
+    dialog->ShowFor(ActiveNet());
 }
 
 void TGN::miExitClick()

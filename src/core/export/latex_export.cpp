@@ -224,10 +224,11 @@ void TLaTeXExport::Compose(std::int32_t options)
     // The index-matrix lines end in \spa, which no standard class defines; without it LaTeX stops.
     if (options & lpFormal)
         m_lines.push_back("\\providecommand{\\spa}{\\quad}");
-    // The type's box sign, drawn with rules: the symbol fonts that have one need packages.
+    // The type's box sign, drawn with rules: LaTeX keeps \Box for a symbol package.
     if ((options & lpFormal) && WritesATypeLine())
-        m_lines.push_back("\\providecommand{\\typebox}{\\mathord{\\vbox{\\hrule\\hbox{\\vrule height "
-                          "1.4ex\\hskip 1.4ex\\vrule}\\hrule}}}");
+        m_lines.push_back(
+            "\\providecommand{\\typebox}{\\mathord{\\vbox{\\hrule\\hbox{\\vrule height "
+            "1.4ex\\hskip 1.4ex\\vrule}\\hrule}}}");
     m_lines.push_back("\\begin{document}");
     m_lines.push_back("\\unitlength " + EscapeLaTeX(Settings.UnitLength) + "mm");
     m_lines.push_back("\\linethickness{" + EscapeLaTeX(Settings.LineThickness) + "pt}");
