@@ -86,7 +86,17 @@ TEST_F(PageSetupTest, OpensForTheActiveNetOnlyWithTheSheetAtZoomEleven)
         EXPECT_EQ(dialog->VertScrollRange(), 440);
         const TPoint topLeft = net->Net().TopLeftCorner();
         EXPECT_EQ(dialog->eWidth->text().toInt(), net->Net().BottomRightCorner().x - topLeft.x);
-        EXPECT_TRUE(dialog->stPhysical[0]->text().startsWith("Width : "));
+        // Another printer's paper: new physical sizes, and the sheet turned A3 landscape.
+        const QString width = dialog->stPhysical[0]->text();
+        EXPECT_TRUE(width.startsWith("Width : "));
+        dialog->SetUpPrinter = [](QPrinter &printer) {
+            printer.setPageSize(QPageSize(QPageSize::A3));
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        };
+        QTest::mouseClick(dialog->bPrinter, Qt::LeftButton);
+        EXPECT_NE(dialog->stPhysical[0]->text(), width);
+        EXPECT_EQ(dialog->PageBitmap.size(), QSize(577, 408));
         // The toggle hides and shows the side panel; the position's "&Custom" opens its edits.
         QTest::mouseClick(dialog->bToggle, Qt::LeftButton);
         EXPECT_EQ(dialog->bToggle->text(), "View Page &Setup");
@@ -103,7 +113,7 @@ TEST_F(PageSetupTest, OpensForTheActiveNetOnlyWithTheSheetAtZoomEleven)
         for (int i = 0; i < 12; ++i)
             QTest::mouseRelease(dialog->Image, Qt::RightButton);
         EXPECT_EQ(dialog->xZoom(), 1);
-        EXPECT_EQ(dialog->PageBitmap.size(), QSize(26, 37));
+        EXPECT_EQ(dialog->PageBitmap.size(), QSize(52, 37));
         QTest::mouseRelease(dialog->Image, Qt::LeftButton);
         EXPECT_EQ(dialog->yZoom(), 2);
         QTest::mouseClick(dialog->bClose, Qt::LeftButton);

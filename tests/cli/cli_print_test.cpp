@@ -15,18 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Output(const std::string &command)
-{
-    std::string out;
-    if (FILE *pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
 // The box of pixels a line touches on a sheet (a hairline at a low resolution is light grey), as
 // fractions of its width and height.
 struct TInk
@@ -88,7 +76,7 @@ protected:
     }
     std::string Info(const std::string &key)
     {
-        const std::string info = Output("pdfinfo '" + pdf + "' 2>&1");
+        const std::string info = test::CommandOutput("pdfinfo '" + pdf + "' 2>&1");
         const auto at = info.find(key + ":");
         if (at == std::string::npos)
             return info;
@@ -98,8 +86,8 @@ protected:
     TInk Sheet(int page)
     {
         const std::string n = std::to_string(page);
-        return InkOf(Output("pdftoppm -r 72 -gray -singlefile -f " + n + " -l " + n + " '" + pdf
-            + "' 2>/dev/null"));
+        return InkOf(test::CommandOutput("pdftoppm -r 72 -gray -singlefile -f " + n + " -l " + n
+            + " '" + pdf + "' 2>/dev/null"));
     }
 };
 

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+
 namespace morvane {
 
 namespace {
@@ -235,7 +237,10 @@ void TPageSetup::PrinterClick()
     if (!confirmed)
         return;
     ReadPrinter();
-    // The sheet may have turned.
+    // The sheet takes the printer's paper, upright; it may also have turned.
+    const QSizeF paper = m_printer->pageLayout().pageSize().size(QPageSize::Millimeter);
+    PageWidthMM = int(std::lround(std::min(paper.width(), paper.height())));
+    PageHeightMM = int(std::lround(std::max(paper.width(), paper.height())));
     SetxZoom(m_xZoom);
     SetyZoom(m_yZoom);
     PaintPreview();
