@@ -133,6 +133,8 @@ private:
     // The sheet as it lies: the page turned for a landscape printer.
     int SheetWidthMM() const;
     int SheetHeightMM() const;
+    // A custom size is read in the pixels of the net window's zoom.
+    TPrintSetup SetupFor(TNet *netWindow) const;
     std::string Print(TNet *netWindow);
     bool RunPrintDialog(int sheets);
 

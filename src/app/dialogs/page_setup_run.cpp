@@ -140,6 +140,11 @@ int TPageSetup::VertScrollRange() const
 
 TPrintSetup TPageSetup::Setup() const
 {
+    return SetupFor(NetWindow);
+}
+
+TPrintSetup TPageSetup::SetupFor(TNet *netWindow) const
+{
     TPrintSetup s;
     s.PaperWidth = PageWidthMM;
     s.PaperHeight = PageHeightMM;
@@ -164,8 +169,8 @@ TPrintSetup TPageSetup::Setup() const
         s.CustomWidth = Number(eWidth);
         s.CustomHeight = Number(eHeight);
         s.KeepAspect = cbAspect->isChecked();
-        if (NetWindow)
-            s.CustomStep = NetWindow->Net().xBaseUnit();
+        if (netWindow)
+            s.CustomStep = netWindow->Net().xBaseUnit();
     }
     return s;
 }
@@ -276,10 +281,7 @@ std::string TPageSetup::Print(TNet *netWindow)
 {
     if (!netWindow || !Program().Options)
         return {};
-    TNet *shown = NetWindow;
-    NetWindow = netWindow;
-    const TPrintSetup setup = Setup();
-    NetWindow = shown;
+    const TPrintSetup setup = SetupFor(netWindow);
     TRealOptions &options = Program().Options->Record();
     const TPrintLayout layout = LayOutNetPrint(netWindow->Net(), options, setup);
     std::string error = layout.Error;
