@@ -139,10 +139,14 @@ std::string PrintNet(TDrawingObjects &net, TRealOptions &options, const TPrintSe
         = setup.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     const QPageSize size(QSizeF(setup.PaperWidth, setup.PaperHeight), QPageSize::Millimeter,
         QString(), QPageSize::FuzzyOrientationMatch);
-    // Margins the device cannot go below are kept; it may refuse none at all.
+    // The whole sheet, where the device allows it; the margins it cannot go below widen ours.
     QPageLayout pageLayout(size, orientation, QMarginsF(), QPageLayout::Millimeter);
     pageLayout.setMode(QPageLayout::FullPageMode);
-    device.setPageLayout(pageLayout);
+    if (!device.setPageLayout(pageLayout)) {
+        // A printer that cannot print to the edge keeps its margins and takes the paper alone.
+        device.setPageSize(size);
+        device.setPageOrientation(orientation);
+    }
     pageLayout = device.pageLayout();
     pageLayout.setUnits(QPageLayout::Millimeter);
     const QMarginsF least = pageLayout.minimumMargins();
