@@ -37,8 +37,7 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        WriteSampleNet(Path("sample.vgn"));
-        net = gn->OpenNet(Path("sample.vgn"));
+        net = OpenSampleNet();
         ASSERT_NE(net, nullptr);
         dialog = Program().PageSetup;
         dialog->ChoosePrinter = [this](QPrinter &printer, int count) {
