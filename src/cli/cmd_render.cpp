@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // morvane-cli render FILE OUT: a picture of the net, as the export dialog makes it.
 #include "command.h"
+#include "gui_start.h"
 #include "net_io.h"
 #include "option_parser.h"
 #include "render/bmp_writer.h"
@@ -11,8 +12,6 @@
 
 #include "format/atomic_file.h"
 #include "options/real_options.h"
-
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -97,28 +96,6 @@ TRenderArgs ParseArgs(const std::vector<std::string> &args)
     a.picture.MarginRight = margins[2];
     a.picture.MarginBottom = margins[3];
     return a;
-}
-
-// Qt's own chatter (no runtime folder and the like) would drown our messages.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << "morvane-cli: " << message.toStdString() << '\n';
-}
-
-// Text and the system colours need an application object; a picture needs no screen, so
-// without an explicit platform we take the offscreen one rather than look for a display.
-std::unique_ptr<QGuiApplication> StartGui()
-{
-    if (QGuiApplication::instance())
-        return nullptr;
-    qInstallMessageHandler(QuietQtMessages);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "morvane-cli";
-    static char *argv[] = { name, nullptr };
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // A picture that cannot be made (EncodeFailed) is the input's fault: exit 2 naming the net.

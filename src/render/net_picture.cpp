@@ -189,12 +189,18 @@ private:
 
 } // namespace
 
-void DrawNetOn(
+void DrawNetOnPage(
     TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin)
 {
     ResetCanvas(canvas, settings, origin);
     TCanvasSwap swap(net, &canvas);
     net.RepaintAll();
+}
+
+void DrawNetOn(
+    TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin)
+{
+    DrawNetOnPage(net, canvas, settings, origin);
     canvas.Release();
 }
 

@@ -70,6 +70,9 @@ TPoint PictureOrigin(const TExportZoom &zoom, const TPictureSettings &settings);
 // `origin` at the device's (0, 0); the net's own canvas is restored afterwards.
 void DrawNetOn(
     TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin);
+// The same, leaving the canvas's painter open: a device with more pages to come must not end.
+void DrawNetOnPage(
+    TDrawingObjects &net, QtCanvas &canvas, const TPictureSettings &settings, TPoint origin);
 
 // The size MakeNetPicture would give the picture, found without allocating or drawing it, so that
 // a file format's limits can be checked first.

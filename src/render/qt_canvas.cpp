@@ -109,6 +109,20 @@ void QtCanvas::SetDevice(QPaintDevice *device)
                                : QSize(device->width(), device->height());
     m_width = size.width();
     m_height = size.height();
+    m_hasView = false;
+}
+
+void QtCanvas::SetView(const QTransform &toDevice, QSize logical, const QRectF &clip)
+{
+    m_hasView = true;
+    m_viewValid = false;
+    m_view = toDevice;
+    m_clip = clip;
+    m_image = nullptr;
+    m_ratio = 1;
+    m_width = logical.width();
+    m_height = logical.height();
+    m_penValid = false;
 }
 
 void QtCanvas::Release()
@@ -145,7 +159,13 @@ QPainter *QtCanvas::Prepare(Use use)
             return nullptr;
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setRenderHint(QPainter::TextAntialiasing, false);
-        m_penValid = m_brushValid = m_modeValid = m_originValid = false;
+        m_penValid = m_brushValid = m_modeValid = m_originValid = m_viewValid = false;
+    }
+    if (m_hasView && !m_viewValid) {
+        p.resetTransform();
+        p.setClipRect(m_clip);
+        p.setWorldTransform(m_view);
+        m_viewValid = true;
     }
     // Patterns are anchored at net pixel (0, 0), so a grid tile stays on the grid when scrolling.
     if (!m_originValid || m_appliedOrigin != m_origin) {
@@ -190,7 +210,9 @@ void QtCanvas::ApplyPen(QPainter &p)
         return;
     QPen pen(ToQColor(m_penColor));
     pen.setStyle(m_penStyle == TPenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
-    if (width == 1) {
+    // Through a view a logical pixel may be many device pixels wide, or a fraction of one.
+    const bool hairline = m_hasView ? width * std::abs(m_view.m11()) < 1 : width == 1;
+    if (hairline) {
         // A flat cap on a one-pixel line leaves out the end point, like the lines of old.
         pen.setCosmetic(true);
         pen.setWidth(1);

@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPalette>
+#include <QRectF>
+#include <QTransform>
 
 #include <functional>
 #include <memory>
@@ -49,6 +51,12 @@ public:
     QtCanvas &operator=(const QtCanvas &) = delete;
 
     void SetDevice(QPaintDevice *device);
+    // From now until the next SetDevice, draws in logical pixels (0, 0) to `logical` that
+    // `toDevice` maps onto the device, clipped to `clip` (device units): a net placed on a printed
+    // sheet. The device is then drawn on as one that is not an image, whatever it is, and a
+    // one-pixel pen is a logical pixel wide, or a device pixel where that is less. May be called
+    // between pages while the painter is open.
+    void SetView(const QTransform &toDevice, QSize logical, const QRectF &clip);
     // The device when it is an image, else null.
     QImage *Image() const { return m_image; }
     void Release();
@@ -124,6 +132,10 @@ private:
     bool m_appliedNotXor = false;
     bool m_originValid = false;
     TPoint m_appliedOrigin;
+    bool m_hasView = false;
+    bool m_viewValid = false;
+    QTransform m_view;
+    QRectF m_clip;
 
     std::vector<FontEntry> m_fonts;
     std::size_t m_currentFont = 0;

@@ -118,6 +118,13 @@ protected:
         ASSERT_TRUE(SaveNetFile(path.toStdString(), t.Net));
     }
 
+    // The sample net, written as "sample.vgn" into the test's folder and opened.
+    TNet *OpenSampleNet()
+    {
+        WriteSampleNet(Path("sample.vgn"));
+        return gn->OpenNet(Path("sample.vgn"));
+    }
+
     static QByteArray ReadAll(const QString &path)
     {
         QFile f(path);

@@ -27,8 +27,7 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        WriteSampleNet(Path("sample.vgn"));
-        net = gn->OpenNet(Path("sample.vgn"));
+        net = OpenSampleNet();
         ASSERT_NE(net, nullptr);
         dialog = Program().ExportOptions;
         dialog->NetWindow = net;

@@ -15,18 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Output(const std::string &command)
-{
-    std::string out;
-    if (FILE *pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
 class CliRenderTest : public test::GlobalsTest
 {
 protected:
@@ -54,7 +42,8 @@ protected:
     }
     std::string Identify(const fs::path &file, const std::string &format)
     {
-        return Output("identify -format '" + format + "' '" + file.string() + "' 2>&1");
+        return test::CommandOutput(
+            "identify -format '" + format + "' '" + file.string() + "' 2>&1");
     }
     std::string Out(const std::string &name) const { return (dir / name).string(); }
 };
@@ -79,11 +68,11 @@ TEST_F(CliRenderTest, WritesEachFormatAtTheRequestedScaleAndMargins)
 
     // Vector pictures: the bitmap's size in units, the label as text.
     ASSERT_EQ(Run({ net.string(), Out("net.svg") }), 0) << err;
-    const std::string svg = Output("cat '" + Out("net.svg") + "'");
+    const std::string svg = test::CommandOutput("cat '" + Out("net.svg") + "'");
     EXPECT_NE(svg.find("viewBox=\"0 0 97 61\""), std::string::npos) << svg;
     EXPECT_NE(svg.find(">L</text>"), std::string::npos) << svg;
     ASSERT_EQ(Run({ net.string(), Out("net.pdf") }), 0) << err;
-    EXPECT_EQ(Output("head -c 5 '" + Out("net.pdf") + "'"), "%PDF-");
+    EXPECT_EQ(test::CommandOutput("head -c 5 '" + Out("net.pdf") + "'"), "%PDF-");
 }
 
 // The option parser is shared with latex, whose test tries the margins, unknown options and

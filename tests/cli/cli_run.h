@@ -3,6 +3,7 @@
 
 #include "support/test_files.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <sys/wait.h>
@@ -39,6 +40,19 @@ inline CliRun RunCli(const std::vector<std::string> &args, const std::string &st
     const int status = std::system(command.c_str());
     return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(scratch.Path() / "out"),
         ReadFile(scratch.Path() / "err") };
+}
+
+// Standard output of a shell command, whatever it exits with.
+inline std::string CommandOutput(const std::string &command)
+{
+    std::string out;
+    if (FILE *pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
 }
 
 } // namespace morvane::test

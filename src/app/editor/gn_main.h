@@ -121,6 +121,8 @@ public:
     void miSaveAsClick();
     void miCloseClick();
     void miExportClick();
+    void miPrintPreviewClick();
+    void miPrintClick();
     void miExitClick();
     void miUndoClick();
     void miRedoClick();

@@ -56,8 +56,9 @@ const TMenuRow kMenu[] = {
     { TRow::Separator, 1 },
     { TRow::Item, 1, "miExport", "&Export...", kNone, giExport, &TGN::miExportClick },
     { TRow::Separator, 1 },
-    { TRow::Item, 1, "miPrintPreview", "Print Pre&view", kNone, giPrintPreview },
-    { TRow::Item, 1, "miPrint", "&Print...", Qt::CTRL | Qt::Key_P, giPrint },
+    { TRow::Item, 1, "miPrintPreview", "Print Pre&view", kNone, giPrintPreview,
+        &TGN::miPrintPreviewClick },
+    { TRow::Item, 1, "miPrint", "&Print...", Qt::CTRL | Qt::Key_P, giPrint, &TGN::miPrintClick },
     { TRow::Separator, 1 },
     { TRow::Item, 1, "miExit", "E&xit", Qt::ALT | Qt::Key_F4, -1, &TGN::miExitClick },
 
