@@ -7,14 +7,22 @@
 #include "format/net_writer.h"
 #include "routing/auto_route.h"
 
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 
 namespace morvane::cli {
 
 namespace {
+
+// The processor time of this thread in milliseconds: the figure stays the same on a busy machine.
+double CpuMs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 int RunAutoroute(const std::vector<std::string> &args)
 {
@@ -34,12 +42,10 @@ int RunAutoroute(const std::vector<std::string> &args)
     TDrawingObjects &net = loaded.Net();
     bool allMade = true;
     for (std::size_t i = 0; i < p.size(); i += 4) {
-        const auto start = std::chrono::steady_clock::now();
+        const double start = CpuMs();
         const TAutoRouteResult r = AutoRouteArc(net, p[i], p[i + 1], p[i + 2], p[i + 3]);
-        const std::chrono::duration<double, std::milli> took
-            = std::chrono::steady_clock::now() - start;
         char ms[32];
-        std::snprintf(ms, sizeof ms, "%.3f ms", took.count());
+        std::snprintf(ms, sizeof ms, "%.3f ms", CpuMs() - start);
         std::cout << "arc " << i / 4 + 1 << ": ";
         if (r.Made())
             std::cout << r.Pieces.size() << " pieces (" << ms << ")\n";
@@ -59,8 +65,8 @@ int RunAutoroute(const std::vector<std::string> &args)
 const CommandRegistrar registrar("autoroute",
     "autoroute FILE X1 Y1 X2 Y2 [X1 Y1 X2 Y2 ...] [-o OUT]",
     "Runs the editor's arc-routing command (stubs, legs, merging) for each press and release "
-    "point pair in net pixels, one arc after another; prints each arc's pieces and time and "
-    "with -o writes the net (exit 1: some arc could not be made).",
+    "point pair in net pixels, one arc after another; prints each arc's pieces and processor time "
+    "and with -o writes the net (exit 1: some arc could not be made).",
     RunAutoroute);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <csetjmp>
 #include <new>
 #include <png.h>
+#include <zlib.h>
 
 namespace morvane {
 
@@ -72,6 +73,11 @@ bool TPngEncoder::Start(int width, int height, int dotsPerMeterX, int dotsPerMet
     if (setjmp(png_jmpbuf(m->png)))
         return false;
     png_set_write_fn(m->png, &m->bytes, AppendBytes, NoFlush);
+    // A net's picture is mostly long runs of one colour, which run-length deflate of the plain
+    // rows packs four times faster than the default filters and search, into a few times the
+    // bytes (about a hundredth of the pixels' size).
+    png_set_filter(m->png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_strategy(m->png, Z_RLE);
     png_set_IHDR(m->png, m->info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
         PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (dotsPerMeterX > 0 || dotsPerMeterY > 0)

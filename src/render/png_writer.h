@@ -10,8 +10,7 @@
 namespace morvane {
 
 // 24-bit colour PNG through libpng, fed a band of rows at a time so that a large picture never
-// has to exist whole; the bytes are those Qt writes for the whole image. After a failure every
-// call returns false and Error() tells why.
+// has to exist whole. After a failure every call returns false and Error() tells why.
 class TPngEncoder
 {
 public:

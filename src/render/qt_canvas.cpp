@@ -283,16 +283,16 @@ QtCanvas::FontEntry &QtCanvas::CurrentFont()
     return m_fonts.back();
 }
 
-int QtCanvas::Width(FontEntry &font, const std::string &utf8)
+QtCanvas::FontEntry::Label &QtCanvas::LabelOf(FontEntry &font, const std::string &utf8)
 {
-    if (auto it = font.widths.find(utf8); it != font.widths.end())
+    if (auto it = font.labels.find(utf8); it != font.labels.end())
         return it->second;
-    if (font.widths.size() >= 65536)
-        font.widths.clear();
-    const int width
+    if (font.labels.size() >= 65536)
+        font.labels.clear();
+    FontEntry::Label label;
+    label.width
         = font.metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
-    font.widths.emplace(utf8, width);
-    return width;
+    return font.labels.emplace(utf8, std::move(label)).first->second;
 }
 
 // Everything is painted in image pixels, worked out in 64 bits: net coordinates near the ends of
@@ -599,25 +599,48 @@ void QtCanvas::TextOut(int x, int y, const std::string &utf8)
     const long long height = f.metrics.height();
     if (OffImage(x, y, x + m_width, y + height))
         return;
-    const int width = Width(f, utf8);
-    if (OffImage(x, y, static_cast<long long>(x) + width, y + height))
+    FontEntry::Label &label = LabelOf(f, utf8);
+    if (OffImage(x, y, static_cast<long long>(x) + label.width, y + height))
         return;
-    const QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     QPainter *p = Prepare(Use::Text);
     if (!p)
         return;
     const int dx = int(DevX(x)), dy = int(DevY(y));
     if (!m_brushClear)
-        p->fillRect(QRect(dx, dy, width, int(height)), ToQColor(m_brushColor));
-    p->setFont(f.font);
+        p->fillRect(QRect(dx, dy, label.width, int(height)), ToQColor(m_brushColor));
+    auto text = [&] { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); };
+    if (!label.laidOut) {
+        // Laid out once, Latin text the font has every glyph of draws exactly as drawText draws
+        // it; other scripts, marks and separators, or glyphs taken from another font, can come
+        // out differently and are drawn by drawText every time.
+        label.laidOut = true;
+        const QString whole = text();
+        label.staticFits = std::all_of(whole.begin(), whole.end(), [&](QChar c) {
+            const char16_t u = c.unicode();
+            return ((u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u < 0x180)) && f.metrics.inFont(c);
+        });
+        if (label.staticFits) {
+            label.text.setText(whole);
+            label.text.setTextFormat(Qt::PlainText);
+            label.text.prepare(QTransform(), f.font);
+        }
+    }
+    // Setting a font resolves it anew even when it is the one set.
+    if (p->font() != f.font)
+        p->setFont(f.font);
     p->setPen(ToQColor(m_fontColor));
     m_penValid = false;
-    p->drawText(QPoint(dx, dy + f.metrics.ascent()), text);
+    // Only on an unscaled image: a scaled painter (an image of a high pixel ratio) would lay the
+    // text out anew anyway, and vector devices keep text as text.
+    if (label.staticFits && m_image && p->deviceTransform().type() == QTransform::TxNone)
+        p->drawStaticText(QPoint(dx, dy), label.text);
+    else
+        p->drawText(QPoint(dx, dy + f.metrics.ascent()), text());
 }
 
 int QtCanvas::TextWidth(const std::string &utf8)
 {
-    return Width(CurrentFont(), utf8);
+    return LabelOf(CurrentFont(), utf8).width;
 }
 
 int QtCanvas::TextHeight(const std::string &)

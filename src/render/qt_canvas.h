@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPalette>
 #include <QRectF>
+#include <QStaticText>
 #include <QTransform>
 
 #include <functional>
@@ -85,8 +86,17 @@ private:
         int size = 0;
         QFont font;
         QFontMetrics metrics { QFont() };
-        // Shaping is the dear part of text; labels are measured on every repaint.
-        std::unordered_map<std::string, int> widths;
+        // Shaping is the dear part of text, and labels are measured and drawn on every repaint:
+        // each text is measured once, and laid out once when first drawn.
+        struct Label
+        {
+            int width = 0;
+            QStaticText text;
+            bool laidOut = false;
+            // Whether the laid-out text draws exactly as drawText would; see TextOut.
+            bool staticFits = false;
+        };
+        std::unordered_map<std::string, Label> labels;
     };
     enum class Use { Pen, PenAndBrush, Brush, Text };
 
@@ -95,7 +105,7 @@ private:
     void ApplyBrush(QPainter &p);
     QBrush CurrentBrush() const;
     FontEntry &CurrentFont();
-    static int Width(FontEntry &font, const std::string &utf8);
+    static FontEntry::Label &LabelOf(FontEntry &font, const std::string &utf8);
     long long DevX(long long x) const;
     long long DevY(long long y) const;
     // Whether the net rectangle [x1, x2] x [y1, y2] misses the image entirely.

@@ -8,8 +8,6 @@
 #include "options/display_globals.h"
 #include "options/real_options.h"
 
-#include <QBuffer>
-
 #include <cstring>
 
 namespace morvane {
@@ -133,8 +131,8 @@ TEST_F(NetPictureTest, BandsGiveTheSamePixelsAsTheWholePicture)
     }
 }
 
-// The PNG drawn in bands has the bytes Qt writes for the whole picture.
-TEST_F(NetPictureTest, PngInBandsIsTheWholePicturesPng)
+// The PNG drawn in bands decodes to the pixels of the whole picture.
+TEST_F(NetPictureTest, PngInBandsDecodesToTheWholePicture)
 {
     test::PlaceNode<TTransition>(doc, 96, 16, "Z12");
     test::AddArc(doc, 136, 104, 136, 1800, true); // three bands
@@ -142,11 +140,10 @@ TEST_F(NetPictureTest, PngInBandsIsTheWholePicturesPng)
     TPictureSettings s;
     std::vector<unsigned char> png;
     ASSERT_EQ(MakeNetPng(doc, options, s, test::WhitePalette(), png), "");
-    QByteArray whole;
-    QBuffer buffer(&whole);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(MakeNetPicture(doc, options, s, test::WhitePalette()).Image.save(&buffer, "PNG"));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(png.data()), qsizetype(png.size())), whole);
+    const QImage decoded = QImage::fromData(png.data(), int(png.size()), "PNG");
+    ASSERT_FALSE(decoded.isNull());
+    EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32),
+        MakeNetPicture(doc, options, s, test::WhitePalette()).Image);
 }
 
 // That a JPEG drawn in bands decodes at its size and in grey, morvane-cli render's test shows.

@@ -7,6 +7,7 @@
 #include "options/display_globals.h"
 
 #include <QBuffer>
+#include <QPainter>
 #include <QSvgGenerator>
 
 namespace morvane {
@@ -59,6 +60,35 @@ TEST_F(QtCanvasTest, ShapesAndLinesCoverTheExpectedPixels)
     EXPECT_EQ(At(70, 60), 0x000000u);
     EXPECT_EQ(At(70, 79), 0x000000u);
     EXPECT_EQ(At(70, 70), 0xFFFFFFu) << "a hollow brush leaves the inside alone";
+}
+
+// A label is laid out once and drawn from that layout again; every script must still come out
+// as drawText draws it, where the origin puts it, the second time as the first.
+TEST_F(QtCanvasTest, TextComesOutAsDrawTextDrawsIt)
+{
+    canvas.SetOrigin({ -5, 3 });
+    canvas.SetFont("Arial", 10);
+    canvas.SetFontColor(clBlack);
+    canvas.SetBrushClear(true);
+    QFont font("Arial");
+    font.setPixelSize(QtCanvas::FontPixelSize(10));
+    font.setStyleStrategy(QFont::NoAntialias);
+    for (const char *label : { "L12", "Z3 \u00c4\u00df", "x\u2028y", "\u0301a",
+             "\u0639\u0631\u0628\u064a", "\u01c4\u01c5" }) {
+        QImage expected(image.size(), image.format());
+        expected.fill(Qt::white);
+        QPainter painter(&expected);
+        painter.setFont(font);
+        painter.drawText(QPoint(25, 27 + QFontMetrics(font).ascent()), QString::fromUtf8(label));
+        painter.end();
+        for (int pass = 0; pass < 2; ++pass) {
+            canvas.Release();
+            image.fill(Qt::white);
+            canvas.TextOut(20, 30, label);
+            canvas.Release();
+            EXPECT_EQ(image, expected) << label << ", pass " << pass;
+        }
+    }
 }
 
 TEST_F(QtCanvasTest, OriginMovesNetPixelsOntoTheImage)

@@ -618,9 +618,13 @@ void MergeAtChainEnds(const std::vector<TArc *> &arcs, bool onlyJustDrawn)
 
 void TDrawingObjects::ResolveEndsOf(const std::vector<TArc *> &arcs)
 {
-    if (arcs.size() == 1) {
-        arcs.front()->ResolveEnds();
-    } else if (!arcs.empty()) {
+    // A few pieces (the ones a route or a stroke just added) cost a few scans of the document
+    // each, far less than indexing the whole document first.
+    constexpr std::size_t kScannedPieces = 16;
+    if (arcs.size() <= kScannedPieces) {
+        for (auto *a : arcs)
+            a->ResolveEnds();
+    } else {
         TPointCache points(*this);
         for (auto *a : arcs)
             Resolve(*a, points);

@@ -211,6 +211,8 @@ public:
     void BuildRouteGrid();
     // Routes between two page points; the corner cells are then in PathFinder->Path().
     bool Route(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    // The same on the grid as BuildRouteGrid last filled it, no object having changed since.
+    bool RouteOnBuiltGrid(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
     // --- Topology check (topology.cpp) ---
     void CheckTopology();

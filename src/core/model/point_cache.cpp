@@ -48,14 +48,13 @@ TPointCache::Known &TPointCache::Find(std::int32_t x, std::int32_t y)
         = (std::uint64_t(std::uint32_t(x)) << 32) | std::uint64_t(std::uint32_t(y));
     const std::size_t mask = m_slots.size() - 1;
     std::size_t i = std::size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
-    while (m_slots[i].known && m_slots[i].key != key)
+    while (m_slots[i] && m_known[m_slots[i] - 1].key != key)
         i = (i + 1) & mask;
-    Slot &slot = m_slots[i];
-    if (!slot.known) {
-        m_known.emplace_back();
-        slot = { key, std::uint32_t(m_known.size()) };
+    if (!m_slots[i]) {
+        m_known.emplace_back().key = key;
+        m_slots[i] = std::uint32_t(m_known.size());
     }
-    return m_known[slot.known - 1];
+    return m_known[m_slots[i] - 1];
 }
 
 const TPointSummary &TPointCache::At(std::int32_t x, std::int32_t y)

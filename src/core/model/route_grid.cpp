@@ -57,11 +57,20 @@ void TDrawingObjects::BuildRouteGrid()
 
 bool TDrawingObjects::Route(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
+    // A route within one cell needs no search, and no grid is made for it.
+    if (x1 / m_xBaseUnit == x2 / m_xBaseUnit && y1 / m_yBaseUnit == y2 / m_yBaseUnit)
+        return false;
+    BuildRouteGrid();
+    return RouteOnBuiltGrid(x1, y1, x2, y2);
+}
+
+bool TDrawingObjects::RouteOnBuiltGrid(
+    std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
     const std::int32_t cx1 = x1 / m_xBaseUnit, cy1 = y1 / m_yBaseUnit;
     const std::int32_t cx2 = x2 / m_xBaseUnit, cy2 = y2 / m_yBaseUnit;
     if (cx1 == cx2 && cy1 == cy2)
         return false;
-    BuildRouteGrid();
     return PathFinder->FindPath(cx1, cy1, cx2, cy2);
 }
 

@@ -160,30 +160,35 @@ std::size_t TSpatialIndex::Search(std::int32_t x, std::int32_t y, std::uint8_t k
     std::size_t hits = 0;
     const auto none = std::uint32_t(m_doc.Count());
     auto bound = [&] { return hits < k ? none : found[k - 1]; };
-    // A min-heap of open tree nodes by the smallest index they may hold.
+    // Depth first, the children of a tree node taken in the order of the smallest index they may
+    // hold: a stack of open tree nodes, the next to take on top.
     using Open = std::pair<std::uint32_t, std::uint32_t>;
     m_open.clear();
-    auto open = [&](std::uint32_t id) {
-        const TreeNode &node = m_tree[id];
-        const std::uint32_t least = std::max(node.minIndex, start);
-        if ((node.kinds & kindMask) && node.maxIndex >= start && least < bound()
-            && node.box.Contains(x, y)) {
-            m_open.emplace_back(least, id);
-            std::push_heap(m_open.begin(), m_open.end(), std::greater<Open>());
+    auto push = [&](std::uint32_t first, std::uint32_t count) {
+        const std::size_t base = m_open.size();
+        for (std::uint32_t id = first; id < first + count; ++id) {
+            const TreeNode &node = m_tree[id];
+            const std::uint32_t least = std::max(node.minIndex, start);
+            if ((node.kinds & kindMask) && node.maxIndex >= start && least < bound()
+                && node.box.Contains(x, y))
+                m_open.emplace_back(least, id);
         }
+        std::sort(m_open.begin() + std::ptrdiff_t(base), m_open.end(), std::greater<Open>());
     };
     for (std::uint32_t root : m_roots)
-        open(root);
-    while (!m_open.empty() && m_open.front().first < bound()) {
-        const std::uint32_t id = m_open.front().second;
-        std::pop_heap(m_open.begin(), m_open.end(), std::greater<Open>());
+        push(root, 1);
+    std::sort(m_open.begin(), m_open.end(), std::greater<Open>());
+    while (!m_open.empty()) {
+        const auto [least, id] = m_open.back();
         m_open.pop_back();
+        if (least >= bound())
+            continue;
         const TreeNode &node = m_tree[id];
+        if (!node.leaf) {
+            push(node.first, node.count);
+            continue;
+        }
         for (std::uint32_t c = node.first; c < node.first + node.count; ++c) {
-            if (!node.leaf) {
-                open(c);
-                continue;
-            }
             const Entry &e = m_entries[c];
             if (e.index < start || e.index >= bound() || !(e.kind & kindMask)
                 || !e.box.Contains(x, y) || m_doc.Object(e.index) == exclude)

@@ -18,9 +18,10 @@ class TDrawingObjects;
 // The objects' hit rectangles are packed into a bounding-box tree, nodes and arc pieces apart:
 // leaves group neighbours along a Hilbert curve, and every tree node knows the smallest
 // component index and the kinds below it. A look-up asks for the first object in component order,
-// so it opens tree nodes in the order of their smallest index and stops as soon as no open node
-// can hold an earlier one. A long piece that spans the whole net is one entry like any other,
-// and a point under thousands of stacked objects still costs only the way to the first of them.
+// so it goes down the tree depth first, a node's children in the order of their smallest index,
+// and passes over every node that cannot hold an earlier one than those found. A long piece that
+// spans the whole net is one entry like any other, and a point under thousands of stacked objects
+// still costs only the way to the first of them.
 class TSpatialIndex
 {
 public:

@@ -27,6 +27,8 @@ struct TRouteEnds
     std::int32_t EndSide = 0, EndStub = 0, EndStubEnd = 0;
     // The nodes face each other too closely for stubs: one straight piece joins them.
     bool Joined = false;
+    // The route grid is filled, and no object has changed since.
+    bool GridBuilt = false;
 };
 
 bool IsTransition(const TDrawingObject *o)
@@ -81,6 +83,7 @@ void PrepareRouteEnds(TDrawingObjects &net, std::int32_t &x1, std::int32_t &y1, 
         && Sign(x2 - x1) == Sign(x2 - e.EndStub)) {
         const std::int32_t mid = (e.StartStub + e.EndStub) / 2;
         net.BuildRouteGrid();
+        e.GridBuilt = true;
         const TPathFinder &pf = *net.PathFinder;
         e.StartStubEnd
             = pf.FreeRunEnd(e.StartStub / gx, e.EndStub / gx, y1 / gy, mid / gx, true) * gx;
@@ -107,6 +110,7 @@ void PrepareRouteEnds(TDrawingObjects &net, std::int32_t &x1, std::int32_t &y1, 
         x2 = e.EndStubEnd;
     } else if (e.Start || e.End) {
         net.BuildRouteGrid();
+        e.GridBuilt = true;
         const TPathFinder &pf = *net.PathFinder;
         if (e.Start) {
             e.StartStubEnd = pf.ScanToFree(e.StartStub / gx, Sign(e.StartStub - x1), y1 / gy) * gx;
@@ -132,7 +136,8 @@ TAutoRouteResult AutoRouteArc(
     TRouteEnds e;
     PrepareRouteEnds(net, x1, y1, x2, y2, e);
     if (!e.Joined) {
-        const bool found = net.Route(x1, y1, x2, y2);
+        const bool found
+            = e.GridBuilt ? net.RouteOnBuiltGrid(x1, y1, x2, y2) : net.Route(x1, y1, x2, y2);
         if (found) {
             const TDisplayGlobals &g = Globals();
             // Path() runs from the target back to the start.
