@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QStringList>
+
 namespace morvane {
 
 class TGN;
@@ -11,6 +13,7 @@ class TExportOptions;
 class TNameGenerator;
 class TNetProperties;
 class TPageSetup;
+class TAutosave;
 
 // The program's windows, one of each, created at start-up and kept until the end.
 struct TProgram
@@ -23,6 +26,7 @@ struct TProgram
     TNameGenerator *NameGenerator = nullptr;
     TNetProperties *NetProperties = nullptr;
     TPageSetup *PageSetup = nullptr;
+    TAutosave *Autosave = nullptr;
 };
 
 TProgram &Program();
@@ -30,7 +34,11 @@ TProgram &Program();
 // Creates the windows in their start-up order and shows the splash window (the QApplication must
 // exist). The caller then shows the main window and runs the event loop.
 void StartUp(bool showSplash = true);
-// Destroys every window and dialog; unsaved nets are lost.
+// The files named on the command line, in order, each opened as "&Open..." opens a file: into
+// the reopen history, and a file that cannot be read is reported while the others still open.
+void OpenFiles(const QStringList &paths);
+// Destroys every window and dialog without closing the nets: copies of the modified ones that
+// were written stay for the next start.
 void ShutDown();
 
 } // namespace morvane

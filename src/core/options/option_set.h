@@ -60,7 +60,7 @@ struct TOptionSet
     // Confirmations
     bool ExitConf = false;
     bool OverrideConf = false;
-    bool SaveConf = false;
+    bool SaveConf = true;
     bool AskForStopSimulation = false;
     bool DeleteObjConf = false;
 
