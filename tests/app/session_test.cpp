@@ -141,6 +141,7 @@ TEST_F(SessionTest, ClosingAModifiedNetAsksToSaveItUnlessTheBoxIsOff)
             EXPECT_EQ(gn->isVisible(), !c.Closed);
         else
             EXPECT_EQ(gn->NetWindows().size(), c.Closed ? 0u : 1u);
+        EXPECT_EQ(gn->windowTitle(), c.Closed ? "MORVANE" : "*MORVANE");
     }
 }
 
