@@ -180,21 +180,23 @@ TEST_F(SessionTest, ExitAsksWhenToldToThenSavesAndReopensAsTheOnExitBoxesSay)
     EXPECT_EQ(gn->ActiveNet()->Net().Positions().size(), 3u);
 }
 
+// A confirmation box off, then on with either answer; whether the action then happens.
+struct Confirmation
+{
+    bool BoxOn;
+    Button Answer;
+    bool Done;
+};
+constexpr Confirmation kConfirmations[] = {
+    { false, QMessageBox::NoButton, true },
+    { true, QMessageBox::No, false },
+    { true, QMessageBox::Yes, true },
+};
+
 TEST_F(SessionTest, SaveAsAsksBeforeReplacingAFileOnlyWhenToldTo)
 {
-    struct Case
-    {
-        bool BoxOn;
-        Button Answer;
-        bool Replaced;
-    };
-    const Case cases[] = {
-        { false, QMessageBox::NoButton, true },
-        { true, QMessageBox::No, false },
-        { true, QMessageBox::Yes, true },
-    };
     const QString path = Path("there.vgn");
-    for (const Case &c : cases) {
+    for (const Confirmation &c : kConfirmations) {
         SCOPED_TRACE(c.BoxOn + int(c.Answer));
         WriteFile(path.toStdString(), "old");
         Options().cbOverrideConf->setChecked(c.BoxOn);
@@ -203,33 +205,22 @@ TEST_F(SessionTest, SaveAsAsksBeforeReplacingAFileOnlyWhenToldTo)
         AnswerModal([&](QWidget *modal) { Choose(modal, path); });
         Trigger("miSaveAs");
         EXPECT_EQ(asked.size(), c.BoxOn ? 1 : 0);
-        EXPECT_EQ(ReadAll(path) != "old", c.Replaced);
-        EXPECT_EQ(net->FilePath() == path, c.Replaced);
+        EXPECT_EQ(ReadAll(path) != "old", c.Done);
+        EXPECT_EQ(net->FilePath() == path, c.Done);
     }
 }
 
 TEST_F(SessionTest, DeletingTheSelectionAsksOnlyWhenToldTo)
 {
-    struct Case
-    {
-        bool BoxOn;
-        Button Answer;
-        bool Deleted;
-    };
-    const Case cases[] = {
-        { false, QMessageBox::NoButton, true },
-        { true, QMessageBox::No, false },
-        { true, QMessageBox::Yes, true },
-    };
     TNet *net = NewSizedNet();
-    for (const Case &c : cases) {
+    for (const Confirmation &c : kConfirmations) {
         SCOPED_TRACE(c.BoxOn + int(c.Answer));
         AddPosition(net->Net(), 40, 40, "L9")->Mode = omSelected;
         const std::size_t before = net->Net().Positions().size();
         Options().cbDeleteObjConf->setChecked(c.BoxOn);
         Answer(c.BoxOn ? std::deque<Button> { c.Answer } : std::deque<Button> {});
         Trigger("miDelete");
-        EXPECT_EQ(net->Net().Positions().size(), c.Deleted ? before - 1 : before);
+        EXPECT_EQ(net->Net().Positions().size(), c.Done ? before - 1 : before);
         net->Net().SetModeOfAll(mfAll, mcDeselect);
     }
 }
