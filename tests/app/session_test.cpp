@@ -92,57 +92,58 @@ TEST_F(SessionTest, ANetIsModifiedWhileItsHistoryStandsAwayFromTheLastSave)
     EXPECT_FALSE(gn->OpenNet(path)->IsModified());
 }
 
+// A confirmation box off, then on with an answer; whether the action then happens.
+struct Confirmation
+{
+    bool BoxOn;
+    Button Answer;
+    bool Done;
+};
+constexpr Confirmation kConfirmations[] = {
+    { false, QMessageBox::NoButton, true },
+    { true, QMessageBox::No, false },
+    { true, QMessageBox::Yes, true },
+};
+
 TEST_F(SessionTest, ClosingAModifiedNetAsksToSaveItUnlessTheBoxIsOff)
 {
     enum How { CloseCommand, CloseBox, Exit };
-    struct Case
-    {
-        How Way;
-        bool BoxOn;
-        Button Answer;
-        bool Closed;
-    };
-    const Case cases[] = {
-        { CloseCommand, true, QMessageBox::Save, true },
-        { CloseCommand, true, QMessageBox::Discard, true },
-        { CloseCommand, true, QMessageBox::Cancel, false },
-        { CloseCommand, false, QMessageBox::NoButton, true },
-        { CloseBox, true, QMessageBox::Save, true },
-        { CloseBox, true, QMessageBox::Discard, true },
-        { CloseBox, true, QMessageBox::Cancel, false },
-        { CloseBox, false, QMessageBox::NoButton, true },
-        { Exit, true, QMessageBox::Save, true },
-        { Exit, true, QMessageBox::Discard, true },
-        { Exit, true, QMessageBox::Cancel, false },
-        { Exit, false, QMessageBox::NoButton, true },
+    // Every way of closing with each answer, and with the box off.
+    const Confirmation answers[] = {
+        { true, QMessageBox::Save, true },
+        { true, QMessageBox::Discard, true },
+        { true, QMessageBox::Cancel, false },
+        { false, QMessageBox::NoButton, true },
     };
     int row = 0;
-    for (const Case &c : cases) {
-        SCOPED_TRACE(row);
-        if (row++ > 0)
-            Restart();
-        Options().cbSaveConf->setChecked(c.BoxOn);
-        TNet *net = NewSizedNet();
-        Place(net, { 80, 80 });
-        const QString path = Path(QString("closed%1.vgn").arg(row));
-        Answer(c.BoxOn ? std::deque<Button> { c.Answer } : std::deque<Button> {});
-        if (c.Answer == QMessageBox::Save)
-            AnswerModal([&](QWidget *modal) { Choose(modal, path); });
-        if (c.Way == CloseCommand)
-            Trigger("miClose");
-        else if (c.Way == CloseBox)
-            net->parentWidget()->close();
-        else
-            Trigger("miExit");
-        Settle();
-        EXPECT_EQ(asked, c.BoxOn ? QStringList { "Save changes to Noname1.vgn?" } : QStringList {});
-        EXPECT_EQ(QFile::exists(path), c.Answer == QMessageBox::Save);
-        if (c.Way == Exit)
-            EXPECT_EQ(gn->isVisible(), !c.Closed);
-        else
-            EXPECT_EQ(gn->NetWindows().size(), c.Closed ? 0u : 1u);
-        EXPECT_EQ(gn->windowTitle(), c.Closed ? "MORVANE" : "*MORVANE");
-    }
+    for (How way : { CloseCommand, CloseBox, Exit })
+        for (const Confirmation &c : answers) {
+            SCOPED_TRACE(row);
+            if (row++ > 0)
+                Restart();
+            Options().cbSaveConf->setChecked(c.BoxOn);
+            TNet *net = NewSizedNet();
+            Place(net, { 80, 80 });
+            const QString path = Path(QString("closed%1.vgn").arg(row));
+            Answer(c.BoxOn ? std::deque<Button> { c.Answer } : std::deque<Button> {});
+            if (c.Answer == QMessageBox::Save)
+                AnswerModal([&](QWidget *modal) { Choose(modal, path); });
+            if (way == CloseCommand)
+                Trigger("miClose");
+            else if (way == CloseBox)
+                net->parentWidget()->close();
+            else
+                Trigger("miExit");
+            Settle();
+            EXPECT_EQ(
+                asked, c.BoxOn ? QStringList { "Save changes to Noname1.vgn?" } : QStringList {});
+            EXPECT_EQ(QFile::exists(path), c.Answer == QMessageBox::Save);
+            if (way == Exit)
+                EXPECT_EQ(gn->isVisible(), !c.Done);
+            else
+                EXPECT_EQ(gn->NetWindows().size(), c.Done ? 0u : 1u);
+            EXPECT_EQ(gn->windowTitle(), c.Done ? "MORVANE" : "*MORVANE");
+        }
 }
 
 TEST_F(SessionTest, ACancelledSaveDialogKeepsTheNetOpen)
@@ -179,19 +180,6 @@ TEST_F(SessionTest, ExitAsksWhenToldToThenSavesAndReopensAsTheOnExitBoxesSay)
     EXPECT_EQ(gn->ActiveNet()->FilePath(), path);
     EXPECT_EQ(gn->ActiveNet()->Net().Positions().size(), 3u);
 }
-
-// A confirmation box off, then on with either answer; whether the action then happens.
-struct Confirmation
-{
-    bool BoxOn;
-    Button Answer;
-    bool Done;
-};
-constexpr Confirmation kConfirmations[] = {
-    { false, QMessageBox::NoButton, true },
-    { true, QMessageBox::No, false },
-    { true, QMessageBox::Yes, true },
-};
 
 TEST_F(SessionTest, SaveAsAsksBeforeReplacingAFileOnlyWhenToldTo)
 {
