@@ -2,9 +2,12 @@
 #pragma once
 
 #include "core/format/net_test_support.h"
+#include "dialogs/options_dialog.h"
 #include "editor/gn_main.h"
 #include "editor/net_window.h"
 #include "editor/program.h"
+#include "editor/save_guard.h"
+#include "session/recovery.h"
 #include "settings/registry_store.h"
 #include "support/test_files.h"
 
@@ -13,8 +16,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -44,6 +49,17 @@ protected:
         ResetGlobals();
         ASSERT_TRUE(m_dir.isValid());
         TRegistry::SetStoreFolder(Path("config").toStdString());
+        // Recovery copies go to the test's own data folder.
+        qputenv("XDG_DATA_HOME", Path("data").toUtf8());
+        // A question no test expects fails the test instead of waiting for an answer.
+        SetAskHook([](const QString &text, QMessageBox::StandardButtons) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return QMessageBox::Cancel;
+        });
+        SetRecoveryHook([](const std::vector<TRecoveryEntry> &) {
+            ADD_FAILURE() << "unexpected offer of recovery copies";
+            return TRecoveryChoice {};
+        });
         BeforeStartUp();
         StartUp(false);
         gn = Program().GN;
@@ -54,6 +70,8 @@ protected:
     void TearDown() override
     {
         ShutDown();
+        SetAskHook({});
+        SetRecoveryHook({});
         TRegistry::SetStoreFolder({});
         ResetGlobals();
     }
@@ -68,6 +86,8 @@ protected:
         ASSERT_NE(a, nullptr) << name;
         a->trigger();
     }
+    // Closing a modified net asks no question: the net is dropped.
+    static void DropUnsavedNets() { Program().Options->cbSaveConf->setChecked(false); }
     void Settle() const
     {
         QApplication::processEvents();
@@ -99,6 +119,18 @@ protected:
             }
         });
         timer->start();
+    }
+
+    // Chooses the path in a file dialog and accepts it.
+    static void Choose(QWidget *modal, const QString &path)
+    {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        // The dialog leaves the file name alone while the user types in it.
+        if (QWidget *typing = dialog->focusWidget())
+            typing->clearFocus();
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept();
     }
 
     // A net file of two positions and a transition, the arcs L1 -> Z1 -> L2 drawn; laid out at

@@ -235,6 +235,7 @@ TEST_F(NetEditingTest, DraggingMovesTheSelectionAndSettlesItOnTheGrid)
 
 TEST_F(NetEditingTest, DragEditMovesTheJointOfTwoSegmentsTogether)
 {
+    DropUnsavedNets();
     for (std::uint16_t mode : { mdDragEdit, mdEdit }) {
         NewNet(mode);
         auto a1 = AddArc(net->Net(), 40, 200, 120, 200);

@@ -66,6 +66,7 @@ protected:
 
 TEST_F(NetPropertiesTest, DialogAndInspectorEditTheNetWithUndo)
 {
+    DropUnsavedNets();
     WriteSampleNet(Path("s.vgn"));
     TNet *net = gn->OpenNet(Path("s.vgn"));
     ASSERT_NE(net, nullptr);

@@ -19,6 +19,7 @@ using WizardClipTest = AppTest;
 // step, and a copy pastes into another window, even after its own window closed.
 TEST_F(WizardClipTest, WizardModesAndClipboardAcrossWindows)
 {
+    DropUnsavedNets();
     TNet *first = NewSizedNet();
     QWidget *view = first->viewport();
     const auto click = [&](QWidget *v, QPoint p) {

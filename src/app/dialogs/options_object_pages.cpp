@@ -130,7 +130,7 @@ QWidget *TOptions::MakeConfirmationsPage()
     };
     cbExitConf = CheckBox("cbExitConf", "&Exit", false, page);
     cbOverrideConf = CheckBox("cbOverrideConf", "&Save override", false, page);
-    cbSaveConf = CheckBox("cbSaveConf", "&Ask for saving", false, page);
+    cbSaveConf = CheckBox("cbSaveConf", "&Ask for saving", true, page);
     cbAskForStopSimulation = CheckBox("cbAskForStopSimulation", "Stop simulation", false, page);
     cbDeleteObjConf = CheckBox("cbDeleteObjConf", "&Delete object", false, page);
     row->addWidget(group("General", { cbExitConf, cbOverrideConf, cbSaveConf }));

@@ -11,6 +11,9 @@
 #include "program.h"
 #include "properties_inspector.h"
 #include "resources.h"
+#include "save_guard.h"
+#include "session/autosave.h"
+#include "session/desktop_list.h"
 #include "toolbar_strip.h"
 
 #include "export/xml_export.h"
@@ -164,6 +167,7 @@ TGN::TGN(QWidget *parent)
         m_lastActive = net;
         net->Activate();
     });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &TGN::ShowCaption);
     connect(m_messages, &QListWidget::itemDoubleClicked, this, [this] { NavigateToMessage(); });
 
     MenuStatus(false);
@@ -215,7 +219,7 @@ void TGN::CreateStatusBar()
 void TGN::SetMode(std::uint16_t mode)
 {
     TNet *net = ActiveNet();
-    if (!net)
+    if (!net || (mode == mdDelete && !ConfirmDelete(*this, *net)))
         return;
     try {
         net->LeaveMode();
@@ -374,9 +378,9 @@ TNet *TGN::CreateNetWindow()
 {
     auto *net = new TNet(*this);
     QMdiSubWindow *sub = m_mdi->addSubWindow(net);
+    connect(net, &TNet::ModifiedChanged, this, &TGN::ShowCaption);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(resources::GlyphPixmap(resources::giPlaceTransition));
-    sub->installEventFilter(this);
     // The child's own menu closes it with the platform's close keys, Ctrl+W among them, which
     // belongs to Rewire: the child keeps the keys that no command of the menus uses.
     const QList<QAction *> commands = menuBar()->findChildren<QAction *>();
@@ -409,6 +413,14 @@ void TGN::NetWindowClosing(TNet *net)
     }
     if (m_lastActive == net)
         m_lastActive = nullptr;
+    if (TAutosave *autosave = Program().Autosave)
+        autosave->Forget(*net);
+}
+
+void TGN::ShowCaption()
+{
+    const TNet *net = ActiveNet();
+    setWindowTitle(net && net->IsModified() ? "*MORVANE" : "MORVANE");
 }
 
 TNet *TGN::NewNet()
@@ -417,7 +429,7 @@ TNet *TGN::NewNet()
     net->SetxPgSize(Globals().xPageSize);
     net->SetyPgSize(Globals().yPageSize);
     net->SetFileName({});
-    net->setWindowTitle(QString("Noname%1.vgn").arg(NetWindows().size()));
+    net->SetCaption(QString("Noname%1.vgn").arg(NetWindows().size()));
     MenuStatus(true);
     return net;
 }
@@ -448,6 +460,7 @@ TNet *TGN::OpenNet(const QString &path)
         MenuStatus(true);
         ReportFailure(QString("Cannot open file \"%1\". %2")
                           .arg(path, QString::fromStdString(result.Reason)));
+        net->MarkSaved();
         return net;
     }
     if (result.Status == TReadStatus::Fatal && Program().ErrorMessage)
@@ -457,6 +470,8 @@ TNet *TGN::OpenNet(const QString &path)
     net->Zoom(0, true);
     MenuStatus(true);
     SetMode(mdEdit);
+    net->SetFilePath(path);
+    net->MarkSaved();
     return net;
 }
 
@@ -484,6 +499,8 @@ bool TGN::SaveNetAs(TNet &net, const QString &path)
         return false;
     }
     net.SetFileName(name);
+    net.SetFilePath(path);
+    net.MarkSaved();
     AddToReopen(path);
     return true;
 }
@@ -706,10 +723,23 @@ void TGN::PlaceAsDesigned()
 // ---------------------------------------------------------------------------------------------
 // Events
 
+bool TGN::CloseConfirmed()
+{
+    m_exitConfirmed = true;
+    const bool closed = close();
+    m_exitConfirmed = false;
+    return closed;
+}
+
 void TGN::closeEvent(QCloseEvent *event)
 {
     if (!m_closing) {
+        if (!m_exitConfirmed && !ConfirmExit(*this, true)) {
+            event->ignore();
+            return;
+        }
         m_closing = true;
+        SaveDesktop(*this);
         TOptions *options = Program().Options;
         if (options && options->cbAutosaveRegistry->isChecked()) {
             try {
@@ -728,8 +758,13 @@ bool TGN::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::Close:
         if (auto *sub = qobject_cast<QMdiSubWindow *>(watched))
-            if (TNet *net = NetIn(sub))
+            if (TNet *net = NetIn(sub)) {
+                if (!m_closing && !ConfirmClose(*this, *net)) {
+                    event->ignore();
+                    return true;
+                }
                 NetWindowClosing(net);
+            }
         break;
     case QEvent::ToolTip:
         // Over a net window the hint is the description of the node under the pointer.

@@ -71,6 +71,9 @@ public:
     // False (after telling the user) when either could not be written.
     bool SaveNetAs(TNet &net, const QString &path);
     void AddToReopen(const QString &path);
+    // Closes the main window when the unsaved nets were already dealt with (saved, or discarded
+    // by the user); whether it closed.
+    bool CloseConfirmed();
     // Drops the oldest files beyond the history depth (after the depth was made smaller).
     void KeepHistoryDepth();
     const QStringList &ReopenList() const { return m_reopenList; }
@@ -162,6 +165,8 @@ private:
     void CreateStatusBar();
     TNet *CreateNetWindow();
     void NetWindowClosing(TNet *net);
+    // "*MORVANE" while the active net is modified.
+    void ShowCaption();
     void RebuildReopenMenu();
     // Reports a failed command in the standard message box; the program goes on.
     void ReportFailure(const QString &text);
@@ -194,6 +199,7 @@ private:
     QFileDialog *m_saveDialog = nullptr;
     QPointer<TNet> m_lastActive;
     bool m_closing = false;
+    bool m_exitConfirmed = false;
 };
 
 } // namespace morvane

@@ -36,8 +36,8 @@ TNet *TGN::ImportNet(const QString &path)
     TNet *net = CreateNetWindow();
     net->SetFileName({});
     // Where it came from; the net has no file of its own until it is saved.
-    net->setWindowTitle(QString("%1.vgn (imported from %2)")
-                            .arg(QFileInfo(path).completeBaseName(), QFileInfo(path).fileName()));
+    net->SetCaption(QString("%1.vgn (imported from %2)")
+                        .arg(QFileInfo(path).completeBaseName(), QFileInfo(path).fileName()));
     m_messages->Clear();
     std::vector<std::string> report;
     const TPnmlImportCounts counts = BuildPnmlNet(net->Net(), pnml, report);
@@ -55,6 +55,8 @@ TNet *TGN::ImportNet(const QString &path)
     for (const auto &obj : net->Net().Objects())
         objects.push_back(obj.get());
     net->Net().ForgetRecordsOf(objects);
+    // The net exists in no net file yet.
+    net->MarkModified();
     // The page grows to hold the drawing.
     const std::int32_t room = 4 * std::max(Globals().xGrid, Globals().yGrid);
     net->SetxPgSize(std::max(Globals().xPageSize, counts.Right + room));

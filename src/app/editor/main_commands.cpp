@@ -10,6 +10,7 @@
 #include "net_window.h"
 #include "program.h"
 #include "properties_inspector.h"
+#include "save_guard.h"
 #include "toolbar_strip.h"
 
 #include <QAction>
@@ -52,14 +53,8 @@ void TGN::miSaveClick()
 
 void TGN::miSaveAsClick()
 {
-    TNet *net = ActiveNet();
-    if (!net)
-        return;
-    // A saved net suggests its own file; a new one its caption, in the folder used last.
-    m_saveDialog->selectFile(net->FileName().isEmpty() ? net->windowTitle() : net->FileName());
-    if (m_saveDialog->exec() != QDialog::Accepted || m_saveDialog->selectedFiles().isEmpty())
-        return;
-    SaveNetAs(*net, m_saveDialog->selectedFiles().first());
+    if (TNet *net = ActiveNet())
+        SaveThroughDialog(*this, *net);
 }
 
 void TGN::miCloseClick()

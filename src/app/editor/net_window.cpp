@@ -41,7 +41,8 @@ TNet::TNet(TGN &main, QWidget *parent)
     , m_main(main)
 {
     setObjectName("Net");
-    setWindowTitle(".");
+    m_caption = ".";
+    setWindowTitle(m_caption);
     QFont f("Times New Roman");
     f.setPixelSize(19);
     setFont(f);
@@ -62,6 +63,10 @@ TNet::TNet(TGN &main, QWidget *parent)
     m_net = std::make_unique<TDrawingObjects>(this, &main.Messages(), m_canvas.get());
     BuildGridTile();
     m_net->CreateUndo(true);
+    m_net->OnHistoryMoved = [this] {
+        if (IsModified() != m_shownModified)
+            ShowCaption();
+    };
     // The preview is rebuilt on every change of a count; it keeps no history.
     m_wizardObjects = std::make_unique<TDrawingObjects>(this, &main.Messages(), m_canvas.get());
 
@@ -77,14 +82,49 @@ TNet::TNet(TGN &main, QWidget *parent)
 TNet::~TNet()
 {
     m_interval.stop();
+    m_net->OnHistoryMoved = nullptr;
     m_wizardObjects.reset();
     m_net.reset();
 }
 
 void TNet::SetFileName(const QString &name)
 {
-    setWindowTitle(name + ".vgn");
+    SetCaption(name + ".vgn");
     m_fileName = name;
+}
+
+void TNet::SetCaption(const QString &caption)
+{
+    m_caption = caption;
+    ShowCaption();
+}
+
+bool TNet::IsModified() const
+{
+    return m_unsavedContent || m_net->HistoryPosition() != m_savedPosition;
+}
+
+void TNet::MarkSaved()
+{
+    m_savedPosition = m_net->HistoryPosition();
+    m_unsavedContent = false;
+    ShowCaption();
+}
+
+void TNet::MarkModified()
+{
+    m_unsavedContent = true;
+    ShowCaption();
+}
+
+void TNet::ShowCaption()
+{
+    const bool modified = IsModified();
+    setWindowTitle(modified ? "*" + m_caption : m_caption);
+    if (modified != m_shownModified) {
+        m_shownModified = modified;
+        emit ModifiedChanged();
+    }
 }
 
 std::int32_t TNet::SnapX(std::int32_t x) const

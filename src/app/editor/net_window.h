@@ -42,6 +42,22 @@ public:
     const QString &FileName() const { return m_fileName; }
     // Caption := name + ".vgn"; FileName := name.
     void SetFileName(const QString &name);
+    // The file the net was read from or last saved to, with its extension; empty while the net
+    // has no file.
+    const QString &FilePath() const { return m_filePath; }
+    void SetFilePath(const QString &path) { m_filePath = path; }
+    // The window's name without the mark of unsaved changes that the title bar adds.
+    const QString &Caption() const { return m_caption; }
+    void SetCaption(const QString &caption);
+
+    // --- Unsaved changes: the net differs from its file while its history stands elsewhere
+    // than at the last save or open ---
+    bool IsModified() const;
+    // The net as it stands is what its file holds (after a save or an open).
+    void MarkSaved();
+    // The net holds what no file holds yet, wherever its history stands (a restored or
+    // imported net).
+    void MarkModified();
 
     std::int32_t SnapX(std::int32_t x) const;
     std::int32_t SnapY(std::int32_t y) const;
@@ -124,6 +140,10 @@ public:
     void FormKeyUp(int key, Qt::KeyboardModifiers shift);
     void FormMouseWheel(int delta, Qt::KeyboardModifiers shift);
 
+signals:
+    // The net became modified or clean.
+    void ModifiedChanged();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -176,8 +196,16 @@ private:
     void SyncOrigin();
     void Invalidate();
 
+    // Shows the caption with a leading "*" while the net is modified.
+    void ShowCaption();
+
     TGN &m_main;
     QString m_fileName;
+    QString m_filePath;
+    QString m_caption;
+    std::uint64_t m_savedPosition = 0;
+    bool m_unsavedContent = false;
+    bool m_shownModified = false;
     TCountObject m_positionCounter;
     TCountObject m_transitionCounter;
     QImage m_backing;

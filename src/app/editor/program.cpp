@@ -11,10 +11,16 @@
 #include "gn_main.h"
 #include "logo.h"
 #include "paste_guard.h"
+#include "session/autosave.h"
+#include "session/desktop_list.h"
+#include "session/recovery.h"
+#include "session/session_end.h"
 #include "settings/registry_persistence.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QProxyStyle>
+#include <QSessionManager>
 
 #include <iostream>
 #include <string>
@@ -86,7 +92,24 @@ void StartUp(bool showSplash)
     p.MatrixEditor = new TMatrixEditor(p.GN);
     p.NetProperties = new TNetProperties(p.GN);
     p.PageSetup = new TPageSetup(p.GN);
+    // The nets an earlier run left unsaved, then the nets open at the last exit.
+    p.Autosave = new TAutosave(*p.GN);
+    OfferRecovery(*p.GN);
+    RestoreDesktop(*p.GN);
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, p.GN,
+        [gn = p.GN](QSessionManager &manager) { CommitSession(*gn, manager); });
+#endif
     // 9. Nothing to wait for: the splash stays until a click or a key.
+}
+
+void OpenFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        const QString file = QFileInfo(path).absoluteFilePath();
+        Program().GN->OpenNet(file);
+        Program().GN->AddToReopen(file);
+    }
 }
 
 void ShutDown()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QStringList>
+
 namespace morvane {
 
 class TGN;
@@ -12,6 +14,7 @@ class TMatrixEditor;
 class TNameGenerator;
 class TNetProperties;
 class TPageSetup;
+class TAutosave;
 
 // The program's windows, one of each, created at start-up and kept until the end.
 struct TProgram
@@ -25,6 +28,7 @@ struct TProgram
     TMatrixEditor *MatrixEditor = nullptr;
     TNetProperties *NetProperties = nullptr;
     TPageSetup *PageSetup = nullptr;
+    TAutosave *Autosave = nullptr;
 };
 
 TProgram &Program();
@@ -37,7 +41,11 @@ const TMatrixSettings &MatrixSettings();
 // Creates the windows in their start-up order and shows the splash window (the QApplication must
 // exist). The caller then shows the main window and runs the event loop.
 void StartUp(bool showSplash = true);
-// Destroys every window and dialog; unsaved nets are lost.
+// The files named on the command line, in order, each opened as "&Open..." opens a file: into
+// the reopen history, and a file that cannot be read is reported while the others still open.
+void OpenFiles(const QStringList &paths);
+// Destroys every window and dialog without closing the nets: copies of the modified ones that
+// were written stay for the next start.
 void ShutDown();
 
 } // namespace morvane

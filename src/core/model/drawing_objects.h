@@ -154,6 +154,12 @@ public:
     void Redo();
     bool CanUndo() const;
     bool CanRedo() const { return !m_redoList.empty(); }
+    // Where the document stands in its history: equal positions mean equal contents as far as
+    // the history knows. An undo back to a position, or a redo forward to it, gives that same
+    // position again; every new record gives a position never seen before.
+    std::uint64_t HistoryPosition() const;
+    // Called whenever the position may have moved.
+    std::function<void()> OnHistoryMoved;
     // --- Queries and bulk editing (queries.cpp); every pass in component order ---
     static constexpr std::int32_t ArcGap = 8;
     // The first object (or with firstOnly false the last) under the point; `hits`, when given,
@@ -257,6 +263,7 @@ private:
     std::vector<std::unique_ptr<TUndoObject>> m_undoList;
     std::vector<std::unique_ptr<TUndoObject>> m_redoList;
     bool m_hasUndoLists = false;
+    std::uint64_t m_lastSerial = 0;
 };
 
 } // namespace morvane

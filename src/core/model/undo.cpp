@@ -37,6 +37,8 @@ void TDrawingObjects::CreateUndo(bool enabled)
     m_undoStore->SetyBaseUnit(m_yBaseUnit);
     m_undoStore->Document = this;
     m_undoStore->UndoEnabled = enabled;
+    if (OnHistoryMoved)
+        OnHistoryMoved();
 }
 
 std::unique_ptr<TUndoObject> TDrawingObjects::MakeRecord(
@@ -62,9 +64,14 @@ void TDrawingObjects::Record(TDrawingObject *obj, std::uint8_t kind)
     // An object changed and then deleted in one step needs both records: with the change alone,
     // undo would restore its state but leave it out of the document.
     const bool deletedAfterChange = kind == ukDeleted && obj->UndoMark == ukChanged;
-    if (kind != ukNone && (obj->UndoMark == ukNone || deletedAfterChange))
+    const bool fresh = kind != ukNone && (obj->UndoMark == ukNone || deletedAfterChange);
+    if (fresh) {
         m_undoList.push_back(MakeRecord(kind, obj, UndoStep));
+        m_undoList.back()->Serial = ++m_lastSerial;
+    }
     obj->UndoMark = kind;
+    if (fresh && OnHistoryMoved)
+        OnHistoryMoved();
 }
 
 void TDrawingObjects::SetNetAttributes(const TNetAttributes &a)
@@ -93,8 +100,12 @@ void TDrawingObjects::RecordNetAttributes()
         return;
     const bool recorded = std::any_of(m_undoList.rbegin(), m_undoList.rend(),
         [this](const auto &rec) { return rec->Step == UndoStep && rec->Kind == ukNetChanged; });
-    if (!recorded)
-        m_undoList.push_back(NetRecord(*this, UndoStep, m_undoStore.get()));
+    if (recorded)
+        return;
+    m_undoList.push_back(NetRecord(*this, UndoStep, m_undoStore.get()));
+    m_undoList.back()->Serial = ++m_lastSerial;
+    if (OnHistoryMoved)
+        OnHistoryMoved();
 }
 
 void TDrawingObjects::BeginStep()
@@ -130,18 +141,22 @@ void TDrawingObjects::Undo()
         switch (rec->Kind) {
         case ukChanged:
             m_redoList.push_back(MakeRecord(ukChanged, target, rec->Step));
+            m_redoList.back()->Serial = rec->Serial;
             rec->Saved->SnapshotTo(*target);
             break;
         case ukCreated:
             m_redoList.push_back(MakeRecord(ukCreated, target, rec->Step));
+            m_redoList.back()->Serial = rec->Serial;
             Remove(target);
             break;
         case ukDeleted:
             Insert(rec->Target);
             m_redoList.push_back(MakeRecord(ukDeleted, target, rec->Step));
+            m_redoList.back()->Serial = rec->Serial;
             break;
         case ukNetChanged:
             m_redoList.push_back(NetRecord(*this, rec->Step, m_undoStore.get()));
+            m_redoList.back()->Serial = rec->Serial;
             SetNetAttributes(rec->Net);
             break;
         default:
@@ -149,6 +164,8 @@ void TDrawingObjects::Undo()
         }
     }
     --UndoStep;
+    if (OnHistoryMoved)
+        OnHistoryMoved();
 }
 
 void TDrawingObjects::Redo()
@@ -167,24 +184,35 @@ void TDrawingObjects::Redo()
         switch (rec->Kind) {
         case ukChanged:
             m_undoList.push_back(MakeRecord(ukChanged, target, rec->Step));
+            m_undoList.back()->Serial = rec->Serial;
             rec->Saved->SnapshotTo(*target);
             break;
         case ukCreated:
             m_undoList.push_back(MakeRecord(ukCreated, target, rec->Step));
+            m_undoList.back()->Serial = rec->Serial;
             Insert(rec->Target);
             break;
         case ukDeleted:
             m_undoList.push_back(MakeRecord(ukDeleted, target, rec->Step));
+            m_undoList.back()->Serial = rec->Serial;
             Remove(target);
             break;
         case ukNetChanged:
             m_undoList.push_back(NetRecord(*this, rec->Step, m_undoStore.get()));
+            m_undoList.back()->Serial = rec->Serial;
             SetNetAttributes(rec->Net);
             break;
         default:
             break;
         }
     }
+    if (OnHistoryMoved)
+        OnHistoryMoved();
+}
+
+std::uint64_t TDrawingObjects::HistoryPosition() const
+{
+    return m_undoList.empty() ? 0 : m_undoList.back()->Serial;
 }
 
 void TDrawingObjects::ForgetRecordsOf(const std::vector<const TDrawingObject *> &objects)
@@ -199,6 +227,8 @@ void TDrawingObjects::ForgetRecordsOf(const std::vector<const TDrawingObject *> 
     };
     drop(m_undoList);
     drop(m_redoList);
+    if (OnHistoryMoved)
+        OnHistoryMoved();
 }
 
 } // namespace morvane

@@ -31,6 +31,8 @@ struct TUndoObject
 
     std::uint8_t Kind;
     std::int32_t Step;
+    // Names the edit the record stands for; kept when the record moves between the lists.
+    std::uint64_t Serial = 0;
     std::shared_ptr<TDrawingObject> Target;
     std::shared_ptr<TDrawingObject> Saved;
     // For ukNetChanged: the net's attributes as they were.

@@ -61,7 +61,7 @@ struct TOptionSet
     // Confirmations
     bool ExitConf = false;
     bool OverrideConf = false;
-    bool SaveConf = false;
+    bool SaveConf = true;
     bool AskForStopSimulation = false;
     bool DeleteObjConf = false;
     // Predicates: the names of default cells and the texts of the constants
