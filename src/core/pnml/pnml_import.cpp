@@ -86,6 +86,17 @@ std::string LabelOf(const std::string &name)
     return label;
 }
 
+// A name with a digit splits where labels split, before its first digit; a name without one is
+// all base, where a label would take its last letter for the index.
+void SetLabel(TDrawingObject &node, const std::string &label)
+{
+    node.SetselfLabel(label);
+    if (std::none_of(label.begin(), label.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        node.SetIndex({});
+        node.SetBase(label);
+    }
+}
+
 // The point where an arc leaves or enters a node, facing the neighbouring point of the chain:
 // a transition's bar at the height of that point (within the bar), a position's side or top or
 // bottom.
@@ -219,7 +230,7 @@ void TBuilder::PlaceNodes(const TPnmlPlacement &placement)
             obj->SetBottom(node.Own.Top + h);
         }
         if (!node.Name.empty())
-            obj->SetselfLabel(LabelOf(node.Name));
+            SetLabel(*obj, LabelOf(node.Name));
         if (!labels.emplace(obj->selfLabel(), i).second && duplicates++ == 0)
             firstDuplicate = obj->selfLabel();
         m_notes.push_back(std::move(notes));

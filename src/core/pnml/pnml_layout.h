@@ -15,8 +15,9 @@ struct TPnmlPlacement
 };
 
 // Gives every node that has no centre yet one, in layers from left to right along the arcs, to
-// the right of the nodes that have one (which never move). Spacing is in net pixels.
-// Returns how many nodes were placed.
+// the right of the nodes that have one (which never move): with Graphviz where the nodes to place
+// are few enough for it to take a moment, else with a simple layered placement. Spacing is in net
+// pixels. Returns how many nodes were placed.
 std::size_t LayOutUnplaced(const TPnmlNet &net, TPnmlPlacement &placement, double spacing);
 
 } // namespace morvane
