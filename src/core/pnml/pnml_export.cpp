@@ -191,6 +191,9 @@ void TExporter::AddArc(pugi::xml_node page, const TArc &first)
 std::string TExporter::Text()
 {
     m_doc.RebuildConnections();
+    m_used.reserve(2 * m_doc.Count() + 2);
+    m_ids.reserve(m_doc.Positions().size() + m_doc.Transitions().size());
+    m_notes.reserve(m_doc.Transitions().size());
     pugi::xml_document doc;
     pugi::xml_node decl = doc.append_child(pugi::node_declaration);
     decl.append_attribute("version") = "1.0";
@@ -228,7 +231,8 @@ std::string TExporter::Text()
         m_report.push_back(std::to_string(m_badTools)
             + " kept tool-specific block(s) were damaged and not written");
     StringWriter out;
-    out.text.reserve(200 * m_doc.Count() + 256);
+    // About 300 bytes an object: grown once, the text would be copied whole.
+    out.text.reserve(400 * m_doc.Count() + 256);
     doc.save(out, "  ", pugi::format_indent, pugi::encoding_utf8);
     return std::move(out.text);
 }
