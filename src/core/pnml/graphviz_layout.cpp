@@ -4,6 +4,7 @@
 #include "options/display_globals.h"
 
 #include <algorithm>
+#include <cmath>
 #include <graphviz/gvc.h>
 #include <graphviz/gvplugin.h>
 #include <string>
@@ -142,8 +143,8 @@ bool LayOutWithDot(const TPnmlNet &net, TPnmlPlacement &placement, double spacin
     // Ranks an arc's length apart, nodes of one rank with room for their labels between them.
     Declare(graph, AGRAPH, "ranksep", Inches(spacing - g.XTsize));
     Declare(graph, AGRAPH, "nodesep", Inches(spacing / 2));
-    // Arcs are drawn as straight pieces here; Graphviz's curves would only cost time.
-    Declare(graph, AGRAPH, "splines", "none");
+    // Arcs are routed as straight pieces around the nodes; the quick way leaves them straight.
+    Declare(graph, AGRAPH, "splines", quick ? "none" : "polyline");
     if (quick) {
         // Fewer rounds of the network simplex (ranks, then places within them) and of crossing
         // reduction: nets whose arcs span many ranks took minutes with the defaults.
@@ -169,19 +170,39 @@ bool LayOutWithDot(const TPnmlNet &net, TPnmlPlacement &placement, double spacin
         }
         nodes[i] = node;
     }
-    for (const TPnmlArc &a : net.Arcs)
-        if (nodes[a.Source] && nodes[a.Target])
-            agedge(graph, nodes[a.Source], nodes[a.Target], nullptr, 1);
+    std::vector<Agedge_t *> edges(net.Arcs.size(), nullptr);
+    for (std::size_t k = 0; k < net.Arcs.size(); ++k) {
+        const TPnmlArc &a = net.Arcs[k];
+        if (nodes[a.Source] && nodes[a.Target] && a.Source != a.Target)
+            edges[k] = agedge(graph, nodes[a.Source], nodes[a.Target], nullptr, 1);
+    }
     if (!graphviz.LayOut())
         return false;
 
     const boxf box = GD_bb(graph);
+    const auto point = [&box](pointf p) { return TPnmlPoint { p.x - box.LL.x, box.UR.y - p.y }; };
     for (std::size_t i = 0; i < net.Nodes.size(); ++i)
         if (nodes[i]) {
-            const pointf at = ND_coord(nodes[i]);
-            placement.Centres[i] = { at.x - box.LL.x, box.UR.y - at.y };
+            placement.Centres[i] = point(ND_coord(nodes[i]));
             placement.Placed[i] = true;
         }
+    // A polyline route is a chain of cubic pieces whose every third point is a corner; the
+    // corners between the ends are the arc's bend points, from its source to its target.
+    placement.Bends.resize(net.Arcs.size());
+    for (std::size_t k = 0; k < edges.size(); ++k) {
+        const splines *route = edges[k] ? ED_spl(edges[k]) : nullptr;
+        if (!route || route->size < 1 || route->list[0].size < 7)
+            continue;
+        const bezier &curve = route->list[0];
+        std::vector<TPnmlPoint> &bends = placement.Bends[k];
+        for (int j = 3; j + 3 < curve.size; j += 3)
+            bends.push_back(point(curve.list[j]));
+        const TPnmlPoint source = placement.Centres[net.Arcs[k].Source];
+        const auto distance
+            = [&source](TPnmlPoint p) { return std::hypot(p.X - source.X, p.Y - source.Y); };
+        if (distance(bends.back()) < distance(bends.front()))
+            std::reverse(bends.begin(), bends.end());
+    }
     return true;
 }
 

@@ -129,7 +129,8 @@ public:
 private:
     TPnmlPlacement Placement();
     void PlaceNodes(const TPnmlPlacement &placement);
-    void AddArc(const TPnmlArc &arc, const TSpatialIndex &index);
+    void AddArc(
+        const TPnmlArc &arc, const std::vector<TPnmlPoint> &routed, const TSpatialIndex &index);
     void AddPiece(TPoint32 from, TPoint32 to, bool arrowed);
     TPoint32 Scaled(TPnmlPoint p) const;
 
@@ -254,17 +255,25 @@ void TBuilder::AddPiece(TPoint32 from, TPoint32 to, bool arrowed)
     ++m_counts.Pieces;
 }
 
-void TBuilder::AddArc(const TPnmlArc &arc, const TSpatialIndex &index)
+void TBuilder::AddArc(
+    const TPnmlArc &arc, const std::vector<TPnmlPoint> &routed, const TSpatialIndex &index)
 {
     const TDrawingObject &from = *m_nodes[arc.Source], &to = *m_nodes[arc.Target];
+    // The file's bend points, else those of the layout's route (already in net pixels).
+    std::vector<TPoint32> bends;
+    for (const TPnmlPoint &b : arc.Bends)
+        bends.push_back(Scaled(b));
+    if (arc.Bends.empty())
+        for (const TPnmlPoint &b : routed)
+            bends.push_back(
+                { SnapX(std::int32_t(std::lround(b.X))), SnapY(std::int32_t(std::lround(b.Y))) });
     std::vector<TPoint32> points;
-    for (const TPnmlPoint &b : arc.Bends) {
-        const TPoint32 p = Scaled(b);
+    for (const TPoint32 &p : bends) {
         std::size_t at = 0;
         // A joint inside a node would end the chain there.
         if (index.FindNextAt(p.first, p.second, okNodes, at, nullptr)
             || (!points.empty() && points.back() == p)) {
-            ++m_droppedBends;
+            m_droppedBends += !arc.Bends.empty();
             continue;
         }
         points.push_back(p);
@@ -300,8 +309,9 @@ TPnmlImportCounts TBuilder::Build()
     PlaceNodes(placement);
     {
         const TSpatialIndex index(m_doc);
-        for (const TPnmlArc &arc : m_net.Arcs)
-            AddArc(arc, index);
+        const std::vector<TPnmlPoint> none;
+        for (std::size_t k = 0; k < m_net.Arcs.size(); ++k)
+            AddArc(m_net.Arcs[k], k < placement.Bends.size() ? placement.Bends[k] : none, index);
     }
     for (std::size_t i = 0; i < m_nodes.size(); ++i) {
         std::string &description = m_net.Nodes[i].IsPlace

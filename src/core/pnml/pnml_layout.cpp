@@ -38,10 +38,14 @@ std::size_t LayOutUnplaced(const TPnmlNet &net, TPnmlPlacement &placement, doubl
     for (std::size_t i = 0; i < placement.Placed.size(); ++i)
         if (!moved[i])
             x0 = std::max(x0, placement.Centres[i].X + 2 * spacing);
-    for (std::size_t i : layers.Order) {
-        placement.Centres[i].X += x0;
-        placement.Centres[i].Y += spacing;
-    }
+    const auto shift = [&](TPnmlPoint &p) {
+        p.X += x0;
+        p.Y += spacing;
+    };
+    for (std::size_t i : layers.Order)
+        shift(placement.Centres[i]);
+    for (auto &bends : placement.Bends)
+        std::for_each(bends.begin(), bends.end(), shift);
     return layers.Order.size();
 }
 

@@ -12,6 +12,8 @@ struct TPnmlPlacement
 {
     std::vector<TPnmlPoint> Centres;
     std::vector<bool> Placed;
+    // Bend points in net pixels by arc, for arcs between laid-out nodes that the layout routed.
+    std::vector<std::vector<TPnmlPoint>> Bends;
 };
 
 // Gives every node that has no centre yet one, in layers from left to right along the arcs, to
