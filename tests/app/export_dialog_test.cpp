@@ -75,11 +75,20 @@ TEST_F(ExportDialogTest, EveryFormatWritesItsFile)
         { 1, 0, "formal.txt", "Z1 = ⟨{L1}, {L2}⟩\r\nr1 =    | L2\r\n" },
         { 1, 1, "formal.tex", "\\langle" },
         { 0, 2, "net.svg", "<text" },
+        { 0, 4, "net.pnml", "<place" },
     };
     for (const Case &c : cases) {
         Export(c.page, c.format, c.file);
         EXPECT_TRUE(ReadAll(Path(c.file)).contains(c.contains)) << c.file;
     }
+    // The name comes from the rule used before; a second PNML export names its own kind.
+    Export(0, 4, "");
+    EXPECT_EQ(suggestions.last(), "sample.pnml");
+    EXPECT_EQ(filters.last(), "PNML net (*.pnml)");
+    EXPECT_EQ(QProcess::execute("xmllint",
+                  { "--noout", "--relaxng", MORVANE_TEST_DATA "/pnml/grammar/ptnet.pntd",
+                      Path("net.pnml") }),
+        0);
     // Default predicates are named by the program's mask.
     Program().Options->SetMatrixSettings({ "p#{iI}#{oI}", "T", "F" });
     AnswerModal([this](QWidget *) {

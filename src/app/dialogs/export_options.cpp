@@ -19,6 +19,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <cctype>
+
 namespace morvane {
 
 namespace {
@@ -95,9 +97,10 @@ TExportOptions::TExportOptions(QWidget *parent)
 {
     setObjectName("ExportOptions");
     setWindowTitle("Export Options");
-    const char *extensions[] = { "BMP", "JPG", "WMF", "TeX" };
+    const char *extensions[] = { "BMP", "JPG", "WMF", "TeX", "pnml" };
     for (std::size_t i = 0; i < Generators.size(); ++i)
-        Generators[i] = { 0, "", extensions[i], std::string("NoName") + extensions[i][0] };
+        Generators[i] = { 0, "", extensions[i],
+            std::string("NoName") + char(std::toupper(extensions[i][0])) };
     CurrentGenerator = &Generators[3];
 
     auto *layout = new QVBoxLayout(this);
@@ -213,6 +216,13 @@ QWidget *TExportOptions::MakeGraphicPage()
     exportScheme->setToolTip("The picture is always exported from this page");
     latexBox->addWidget(exportScheme);
     pcGraphic->addTab(latex, "&LaTeX");
+
+    // Not a picture but the net itself, with its drawing, for other net tools.
+    auto *pnml = new QLabel("A PNML P/T net: positions as places, transitions as transitions,\n"
+                            "arcs through their joints, with the geometry of the drawing.");
+    pnml->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pnml->setMargin(8);
+    pcGraphic->addTab(pnml, "&PNML");
 
     row->addWidget(pcGraphic, 1);
     row->addWidget(MakeSidePanel(page));

@@ -28,8 +28,9 @@ namespace morvane {
 class TNet;
 
 // The dialog behind "Export...": the active net as a picture (bitmap, JPEG, SVG or PDF, or a
-// LaTeX picture) or as its formal description (plain text or LaTeX), into a file chosen with a
-// save dialog. Every number is checked before anything is drawn or written.
+// LaTeX picture), as a PNML P/T net for other net tools, or as its formal description (plain
+// text or LaTeX), into a file chosen with a save dialog. Every number is checked before anything is
+// drawn or written.
 class TExportOptions : public QDialog
 {
     Q_OBJECT
@@ -50,8 +51,8 @@ public:
     std::function<QString(const QString &suggested, const QString &filters, const QString &filter)>
         ChooseFile;
 
-    // One file-name rule per graphic format, in the order BMP, JPG, WMF, TeX.
-    std::array<TGenerateName, 4> Generators;
+    // One file-name rule per page of the graphic structure, in the order BMP, JPG, WMF, TeX, PNML.
+    std::array<TGenerateName, 5> Generators;
     TGenerateName *CurrentGenerator = nullptr;
     TNet *NetWindow = nullptr;
     QString FileName;
@@ -60,7 +61,7 @@ public:
     std::int32_t MarginLeft = 0, MarginTop = 0, MarginRight = 0, MarginBottom = 0;
 
     QTabWidget *pcPages = nullptr; // "&Graphic structure", "&Formal description"
-    QTabWidget *pcGraphic = nullptr; // BMP, JPEG, WMF, LaTeX
+    QTabWidget *pcGraphic = nullptr; // BMP, JPEG, WMF, LaTeX, PNML
     QTabWidget *pcFormal = nullptr; // TXT, LaTeX
     QComboBox *cbBmpColors = nullptr;
     QLineEdit *eBmpThickness = nullptr;

@@ -4,9 +4,11 @@
 #include "dialogs/error_message.h"
 #include "dialogs/name_generator.h"
 #include "dialogs/options_dialog.h"
+#include "editor/gn_main.h"
 #include "editor/net_window.h"
 #include "editor/program.h"
 #include "export_options.h"
+#include "pnml/pnml_export.h"
 #include "render/bmp_writer.h"
 #include "render/jpeg_writer.h"
 #include "render/net_picture.h"
@@ -31,12 +33,13 @@ namespace morvane {
 
 namespace {
 
-enum TGraphicPage { gpBmp, gpJpeg, gpVector, gpLaTeX };
+enum TGraphicPage { gpBmp, gpJpeg, gpVector, gpLaTeX, gpPnml };
 enum TFormalPage { fpText, fpLaTeX };
 
 const QString kFilters = "Windows or OS/2  bitmap (*.bmp);;JPEG image (*.jpg);;"
                          "Windows meta file (*.wmf);;LaTeX (*.tex);;Enhanced meta file (*.emf);;"
-                         "All (*.*);;SVG picture (*.svg);;PDF document (*.pdf);;Text (*.txt)";
+                         "All (*.*);;SVG picture (*.svg);;PDF document (*.pdf);;Text (*.txt);;"
+                         "PNML net (*.pnml)";
 
 QString FilterAt(int index)
 {
@@ -62,7 +65,7 @@ bool TExportOptions::ShowFor(TNet *netWindow)
 
 TGenerateName &TExportOptions::PageGenerator()
 {
-    return Generators[std::size_t(std::clamp(pcGraphic->currentIndex(), 0, 3))];
+    return Generators[std::size_t(std::clamp(pcGraphic->currentIndex(), 0, int(gpPnml)))];
 }
 
 void TExportOptions::NameCreationClick()
@@ -136,7 +139,9 @@ bool TExportOptions::ExportClick()
     if (graphic) {
         // The name comes from the rule last used; the page's rule is used from now on.
         const int page = pcGraphic->currentIndex();
-        filter = FilterAt(page == gpVector ? (rbPdf->isChecked() ? 7 : 6) : page);
+        filter = FilterAt(page == gpVector ? (rbPdf->isChecked() ? 7 : 6)
+                : page == gpPnml           ? 9
+                                           : page);
         CurrentGenerator = &PageGenerator();
     } else {
         rule = pcFormal->currentIndex() == fpText ? &m_textGenerator : &Generators[3];
@@ -212,6 +217,15 @@ bool TExportOptions::WriteGraphic(const std::string &path)
         if (made.Image.isNull())
             return Report(TWriteResult::Failed(TWriteStatus::EncodeFailed, path, made.Error));
         return Report(WriteBmp(made.Image, path, depth));
+    }
+    case gpPnml: {
+        std::vector<std::string> report;
+        const TWriteResult written = SavePnml(net, path, report);
+        for (const std::string &line : report)
+            Program().GN->Messages().Add(line);
+        if (!report.empty())
+            Program().GN->ShowMessagePanel();
+        return Report(written);
     }
     case gpVector:
         return Report(WriteNetVector(net, Options(), picture, palette,

@@ -4,6 +4,7 @@
 #include "pnml/pnml_net.h"
 #include "pnml/pnml_notes.h"
 
+#include "common/xml_text_writer.h"
 #include "format/atomic_file.h"
 #include "model/drawing_objects.h"
 #include "options/display_globals.h"
@@ -42,24 +43,37 @@ bool IsCount(const std::string &text, bool positive)
     return !positive || text.find_first_not_of('0') != std::string::npos;
 }
 
-void AddText(pugi::xml_node parent, const char *label, const std::string &text)
+void AddText(TXmlTextWriter &xml, const char *label, const std::string &text)
 {
-    parent.append_child(label).append_child("text").text().set(text.c_str());
+    xml.Open(label);
+    xml.Open("text");
+    xml.Text(text);
+    xml.Close();
+    xml.Close();
 }
 
-pugi::xml_node OwnTool(pugi::xml_node parent, const char *element)
+// This program's own tool-specific block around one element, left open for its attributes;
+// CloseOwnTool ends both.
+void OpenOwnTool(TXmlTextWriter &xml, const char *element)
 {
-    pugi::xml_node tool = parent.append_child("toolspecific");
-    tool.append_attribute("tool") = kOwnTool;
-    tool.append_attribute("version") = VersionString;
-    return tool.append_child(element);
+    xml.Open("toolspecific");
+    xml.Attribute("tool", kOwnTool);
+    xml.Attribute("version", VersionString);
+    xml.Open(element);
 }
 
-void AddPosition(pugi::xml_node graphics, std::int32_t x, std::int32_t y)
+void CloseOwnTool(TXmlTextWriter &xml)
 {
-    pugi::xml_node p = graphics.append_child("position");
-    p.append_attribute("x") = x;
-    p.append_attribute("y") = y;
+    xml.Close();
+    xml.Close();
+}
+
+void AddPosition(TXmlTextWriter &xml, std::int32_t x, std::int32_t y)
+{
+    xml.Open("position");
+    xml.Attribute("x", x);
+    xml.Attribute("y", y);
+    xml.Close();
 }
 
 struct StringWriter : pugi::xml_writer
@@ -83,11 +97,13 @@ public:
 
 private:
     std::string IdFor(const TPnmlNotes &notes, char kind);
-    void AddNode(pugi::xml_node page, TDrawingObject &node, const std::string &description);
-    void AddArc(pugi::xml_node page, const TArc &first);
+    void AddNode(TDrawingObject &node, const std::string &description);
+    void AddArc(const TArc &first);
 
     TDrawingObjects &m_doc;
     std::vector<std::string> &m_report;
+    std::string m_text;
+    TXmlTextWriter m_xml { m_text };
     std::unordered_set<std::string> m_used;
     std::unordered_map<const TDrawingObject *, std::string> m_ids;
     std::unordered_map<const TDrawingObject *, TPnmlNotes> m_notes;
@@ -105,69 +121,79 @@ std::string TExporter::IdFor(const TPnmlNotes &notes, char kind)
     return id;
 }
 
-void TExporter::AddNode(pugi::xml_node page, TDrawingObject &node, const std::string &description)
+void TExporter::AddNode(TDrawingObject &node, const std::string &description)
 {
     const bool place = node.Kind() == okPosition;
     TPnmlNotes notes = ParsePnmlNotes(description);
     const std::string id = IdFor(notes, place ? 'p' : 't');
+    m_xml.Open(place ? "place" : "transition");
+    m_xml.Attribute("id", id);
     m_ids[&node] = id;
-    pugi::xml_node e = page.append_child(place ? "place" : "transition");
-    e.append_attribute("id") = id.c_str();
-    AddText(e, "name", node.selfLabel());
-    AddPosition(
-        e.append_child("graphics"), node.Left() + node.Width() / 2, node.Top() + node.Height() / 2);
+    AddText(m_xml, "name", node.selfLabel());
+    m_xml.Open("graphics");
+    AddPosition(m_xml, node.Left() + node.Width() / 2, node.Top() + node.Height() / 2);
+    m_xml.Close();
     if (place && !notes.Marking.empty()) {
         if (IsCount(notes.Marking, false))
-            AddText(e, "initialMarking", notes.Marking);
+            AddText(m_xml, "initialMarking", notes.Marking);
         else
             ++m_badValues;
     }
-    pugi::xml_node own = OwnTool(e, "node");
-    own.append_attribute("left") = node.Left();
-    own.append_attribute("top") = node.Top();
-    own.append_attribute("height") = node.Height();
+    OpenOwnTool(m_xml, "node");
+    m_xml.Attribute("left", node.Left());
+    m_xml.Attribute("top", node.Top());
+    m_xml.Attribute("height", node.Height());
     if (place) {
         const auto &p = static_cast<const TPosition &>(node);
-        own.append_attribute("priority") = p.Priority;
-        own.append_attribute("capacity") = p.Capacity;
+        m_xml.Attribute("priority", p.Priority);
+        m_xml.Attribute("capacity", p.Capacity);
     } else {
-        own.append_attribute("priority") = static_cast<const TTransition &>(node).Priority;
+        m_xml.Attribute("priority", static_cast<const TTransition &>(node).Priority);
     }
+    CloseOwnTool(m_xml);
     for (const std::string &tool : notes.Tools) {
+        // Written again from what was read, so that only well-formed blocks go out.
         pugi::xml_document fragment;
         const bool parsed
             = fragment.load_string(tool.c_str(), pugi::parse_default & ~pugi::parse_doctype);
         const pugi::xml_node block = fragment.first_child();
         if (parsed && std::string(block.name()) == "toolspecific" && block.attribute("tool")
-            && block.attribute("version"))
-            e.append_copy(block);
-        else
+            && block.attribute("version")) {
+            StringWriter out;
+            block.print(out, "", pugi::format_raw, pugi::encoding_utf8);
+            m_xml.Element(out.text);
+        } else {
             ++m_badTools;
+        }
     }
+    m_xml.Close();
     if (!place)
         m_notes[&node] = std::move(notes);
 }
 
-void TExporter::AddArc(pugi::xml_node page, const TArc &first)
+void TExporter::AddArc(const TArc &first)
 {
     const TDrawingObject *from = first.FromNode(), *to = first.ToNode();
     if (!from || !to || from->Kind() == to->Kind()) {
         ++m_loose;
         return;
     }
-    pugi::xml_node e = page.append_child("arc");
-    e.append_attribute("id") = IdFor({}, 'a').c_str();
-    e.append_attribute("source") = m_ids[from].c_str();
-    e.append_attribute("target") = m_ids[to].c_str();
+    m_xml.Open("arc");
+    m_xml.Attribute("id", IdFor({}, 'a'));
+    m_xml.Attribute("source", m_ids[from]);
+    m_xml.Attribute("target", m_ids[to]);
     const TArc *last = &first;
-    pugi::xml_node graphics;
+    bool graphics = false;
     // Links may run in a circle; a chain has at most as many pieces as the document.
     for (std::size_t n = m_doc.Arcs().size(); last->NextArc() && n > 0; --n) {
         if (!graphics)
-            graphics = e.append_child("graphics");
-        AddPosition(graphics, last->Right(), last->Bottom());
+            m_xml.Open("graphics");
+        graphics = true;
+        AddPosition(m_xml, last->Right(), last->Bottom());
         last = last->NextArc();
     }
+    if (graphics)
+        m_xml.Close();
     const bool input = from->Kind() == okPosition;
     TPnmlNotes &notes = m_notes[input ? to : from];
     auto &list = input ? notes.In : notes.Out;
@@ -175,48 +201,55 @@ void TExporter::AddArc(pugi::xml_node page, const TArc &first)
     for (auto it = list.begin(); it != list.end(); ++it)
         if (it->first == label) {
             if (IsCount(it->second, true))
-                AddText(e, "inscription", it->second);
+                AddText(m_xml, "inscription", it->second);
             else
                 ++m_badValues;
             list.erase(it);
             break;
         }
-    pugi::xml_node ends = OwnTool(e, "ends");
-    ends.append_attribute("x1") = first.Left();
-    ends.append_attribute("y1") = first.Top();
-    ends.append_attribute("x2") = last->Right();
-    ends.append_attribute("y2") = last->Bottom();
+    OpenOwnTool(m_xml, "ends");
+    m_xml.Attribute("x1", first.Left());
+    m_xml.Attribute("y1", first.Top());
+    m_xml.Attribute("x2", last->Right());
+    m_xml.Attribute("y2", last->Bottom());
+    CloseOwnTool(m_xml);
+    m_xml.Close();
 }
 
 std::string TExporter::Text()
 {
     m_doc.RebuildConnections();
-    pugi::xml_document doc;
-    pugi::xml_node decl = doc.append_child(pugi::node_declaration);
-    decl.append_attribute("version") = "1.0";
-    decl.append_attribute("encoding") = "UTF-8";
-    pugi::xml_node root = doc.append_child("pnml");
-    root.append_attribute("xmlns") = kPnmlNamespace;
-    pugi::xml_node net = root.append_child("net");
-    net.append_attribute("id") = "net1";
-    net.append_attribute("type") = kPtNetType;
+    m_used.reserve(2 * m_doc.Count() + 2);
+    m_ids.reserve(m_doc.Positions().size() + m_doc.Transitions().size());
+    m_notes.reserve(m_doc.Transitions().size());
+    // About 300 bytes an object: grown once, the text would be copied whole.
+    m_text.reserve(400 * m_doc.Count() + 256);
+    m_xml.Open("pnml");
+    m_xml.Attribute("xmlns", kPnmlNamespace);
+    m_xml.Open("net");
+    m_xml.Attribute("id", "net1");
+    m_xml.Attribute("type", kPtNetType);
     m_used.insert("net1");
     m_used.insert("page1");
     if (!m_doc.NetName.empty())
-        AddText(net, "name", m_doc.NetName);
-    pugi::xml_node page = net.append_child("page");
-    page.append_attribute("id") = "page1";
+        AddText(m_xml, "name", m_doc.NetName);
+    m_xml.Open("page");
+    m_xml.Attribute("id", "page1");
     for (TPosition *p : m_doc.Positions())
-        AddNode(page, *p, p->Description);
+        AddNode(*p, p->Description);
     for (TTransition *t : m_doc.Transitions())
-        AddNode(page, *t, t->Description);
+        AddNode(*t, t->Description);
     for (TArc *a : m_doc.Arcs())
         if (!a->PrevArc())
-            AddArc(page, *a);
-    pugi::xml_node own = OwnTool(net, "net");
-    own.append_attribute("start") = m_doc.NetStart;
-    own.append_attribute("duration") = m_doc.NetDuration;
-    own.append_attribute("step") = m_doc.NetTimeStep;
+            AddArc(*a);
+    m_xml.Close();
+    OpenOwnTool(m_xml, "net");
+    m_xml.Attribute("start", m_doc.NetStart);
+    m_xml.Attribute("duration", m_doc.NetDuration);
+    m_xml.Attribute("step", m_doc.NetTimeStep);
+    CloseOwnTool(m_xml);
+    m_xml.Close();
+    m_xml.Close();
 
     if (m_loose)
         m_report.push_back(std::to_string(m_loose)
@@ -227,10 +260,7 @@ std::string TExporter::Text()
     if (m_badTools)
         m_report.push_back(std::to_string(m_badTools)
             + " kept tool-specific block(s) were damaged and not written");
-    StringWriter out;
-    out.text.reserve(200 * m_doc.Count() + 256);
-    doc.save(out, "  ", pugi::format_indent, pugi::encoding_utf8);
-    return std::move(out.text);
+    return std::move(m_text);
 }
 
 } // namespace

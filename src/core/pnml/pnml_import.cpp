@@ -86,6 +86,17 @@ std::string LabelOf(const std::string &name)
     return label;
 }
 
+// A name with a digit splits where labels split, before its first digit; a name without one is
+// all base, where a label would take its last letter for the index.
+void SetLabel(TDrawingObject &node, const std::string &label)
+{
+    node.SetselfLabel(label);
+    if (std::none_of(label.begin(), label.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        node.SetIndex({});
+        node.SetBase(label);
+    }
+}
+
 // The point where an arc leaves or enters a node, facing the neighbouring point of the chain:
 // a transition's bar at the height of that point (within the bar), a position's side or top or
 // bottom.
@@ -118,7 +129,8 @@ public:
 private:
     TPnmlPlacement Placement();
     void PlaceNodes(const TPnmlPlacement &placement);
-    void AddArc(const TPnmlArc &arc, const TSpatialIndex &index);
+    void AddArc(
+        const TPnmlArc &arc, const std::vector<TPnmlPoint> &routed, const TSpatialIndex &index);
     void AddPiece(TPoint32 from, TPoint32 to, bool arrowed);
     TPoint32 Scaled(TPnmlPoint p) const;
 
@@ -219,7 +231,7 @@ void TBuilder::PlaceNodes(const TPnmlPlacement &placement)
             obj->SetBottom(node.Own.Top + h);
         }
         if (!node.Name.empty())
-            obj->SetselfLabel(LabelOf(node.Name));
+            SetLabel(*obj, LabelOf(node.Name));
         if (!labels.emplace(obj->selfLabel(), i).second && duplicates++ == 0)
             firstDuplicate = obj->selfLabel();
         m_notes.push_back(std::move(notes));
@@ -243,17 +255,25 @@ void TBuilder::AddPiece(TPoint32 from, TPoint32 to, bool arrowed)
     ++m_counts.Pieces;
 }
 
-void TBuilder::AddArc(const TPnmlArc &arc, const TSpatialIndex &index)
+void TBuilder::AddArc(
+    const TPnmlArc &arc, const std::vector<TPnmlPoint> &routed, const TSpatialIndex &index)
 {
     const TDrawingObject &from = *m_nodes[arc.Source], &to = *m_nodes[arc.Target];
+    // The file's bend points, else those of the layout's route (already in net pixels).
+    std::vector<TPoint32> bends;
+    for (const TPnmlPoint &b : arc.Bends)
+        bends.push_back(Scaled(b));
+    if (arc.Bends.empty())
+        for (const TPnmlPoint &b : routed)
+            bends.push_back(
+                { SnapX(std::int32_t(std::lround(b.X))), SnapY(std::int32_t(std::lround(b.Y))) });
     std::vector<TPoint32> points;
-    for (const TPnmlPoint &b : arc.Bends) {
-        const TPoint32 p = Scaled(b);
+    for (const TPoint32 &p : bends) {
         std::size_t at = 0;
         // A joint inside a node would end the chain there.
         if (index.FindNextAt(p.first, p.second, okNodes, at, nullptr)
             || (!points.empty() && points.back() == p)) {
-            ++m_droppedBends;
+            m_droppedBends += !arc.Bends.empty();
             continue;
         }
         points.push_back(p);
@@ -289,8 +309,9 @@ TPnmlImportCounts TBuilder::Build()
     PlaceNodes(placement);
     {
         const TSpatialIndex index(m_doc);
-        for (const TPnmlArc &arc : m_net.Arcs)
-            AddArc(arc, index);
+        const std::vector<TPnmlPoint> none;
+        for (std::size_t k = 0; k < m_net.Arcs.size(); ++k)
+            AddArc(m_net.Arcs[k], k < placement.Bends.size() ? placement.Bends[k] : none, index);
     }
     for (std::size_t i = 0; i < m_nodes.size(); ++i) {
         std::string &description = m_net.Nodes[i].IsPlace

@@ -35,12 +35,14 @@ TEST_F(PnmlImport, SampleFilesGiveTheNetsTheyHold)
         const char *File;
         std::size_t Positions, Transitions, Arcs;
         const char *Reported; // a line the report must hold, or ""
+        const char *Label = "", *Base = ""; // a node's label and its base; the rest is the index
     };
     const Case cases[] = {
         { "lip6_pnmlframework_samplePTnet.pnml", 1, 1, 1, "inside labels were not kept" },
-        { "lip6_pnmlframework_Token-ring.pnml", 18, 15, 67, "" },
-        { "lip6_pnmlframework_philo.pnml", 30, 30, 96, "" },
-        { "SSoelvsten_bdd-benchmark_split.pnml", 3, 3, 6, "6 node(s) without coordinates" },
+        { "lip6_pnmlframework_Token-ring.pnml", 18, 15, 67, "", "GoRelay", "GoRelay" },
+        { "lip6_pnmlframework_philo.pnml", 30, 30, 96, "", "FORK_1", "FORK_" },
+        { "SSoelvsten_bdd-benchmark_split.pnml", 3, 3, 6, "6 node(s) without coordinates", "t_34",
+            "t_" },
         { "ekkart_ePNK_mutex.pnml", 7, 6, 16, "pages were placed side by side" },
         { "ekkart_ePNK_multiple-nets-technical.pnml", 3, 1, 2, "net \"n1\"" },
         { "ekkart_ePNK_CyclicReferences.pnml", 2, 0, 0, "reference \"10\" is part of a circle" },
@@ -67,6 +69,13 @@ TEST_F(PnmlImport, SampleFilesGiveTheNetsTheyHold)
             outputs += t->OutIndex.size();
         }
         EXPECT_EQ(inputs + outputs, c.Arcs);
+        if (*c.Label) {
+            const auto &nodes = doc.Objects();
+            const auto node = std::find_if(nodes.begin(), nodes.end(),
+                [&](const auto &o) { return o->selfLabel() == c.Label; });
+            ASSERT_NE(node, nodes.end()) << c.Label;
+            EXPECT_EQ((*node)->GetBase(), c.Base);
+        }
         doc.CheckTopology();
         for (const auto &line : messages.Lines)
             EXPECT_EQ(line.Text.find("Error"), std::string::npos) << line.Text;
