@@ -81,7 +81,7 @@ void BM_FormalDescriptionText(benchmark::State &state)
     bench::TBenchNet b;
     FillNet(b);
     for (auto _ : state)
-        benchmark::DoNotOptimize(FormalDescriptionText(b.Net, { kAllComponents }).size());
+        benchmark::DoNotOptimize(FormalDescriptionText(b.Net, { kAllComponents, {} }).size());
 }
 BENCHMARK(BM_FormalDescriptionText)->Unit(benchmark::kMillisecond);
 

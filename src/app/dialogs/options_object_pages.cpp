@@ -129,7 +129,7 @@ QWidget *TOptions::MakeConfirmationsPage()
         return box;
     };
     cbExitConf = CheckBox("cbExitConf", "&Exit", false, page);
-    cbOverrideConf = CheckBox("cbOverrideConf", "&Save override", false, page);
+    cbOverrideConf = CheckBox("cbOverrideConf", "&Save override", true, page);
     cbSaveConf = CheckBox("cbSaveConf", "&Ask for saving", true, page);
     cbAskForStopSimulation = CheckBox("cbAskForStopSimulation", "Stop simulation", false, page);
     cbDeleteObjConf = CheckBox("cbDeleteObjConf", "&Delete object", false, page);

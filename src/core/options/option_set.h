@@ -60,7 +60,7 @@ struct TOptionSet
     bool OutlinedA = false;
     // Confirmations
     bool ExitConf = false;
-    bool OverrideConf = false;
+    bool OverrideConf = true;
     bool SaveConf = true;
     bool AskForStopSimulation = false;
     bool DeleteObjConf = false;

@@ -67,8 +67,8 @@ TEST_F(FormalComponents, EachBitWritesItsPartInBothForms)
     for (const TCase &c : cases) {
         std::vector<std::string> latex { "% Merges the two queues" };
         latex.insert(latex.end(), c.LaTeX.begin(), c.LaTeX.end());
-        EXPECT_EQ(LaTeXBody(doc, { c.Bits }), latex) << c.Bits;
-        EXPECT_EQ(FormalDescriptionText(doc, { c.Bits }),
+        EXPECT_EQ(LaTeXBody(doc, { c.Bits, {} }), latex) << c.Bits;
+        EXPECT_EQ(FormalDescriptionText(doc, { c.Bits, {} }),
             std::string("Merges the two queues\r\n") + c.Text)
             << c.Bits;
     }
