@@ -77,6 +77,14 @@ protected:
     }
     // Runs before the program starts (a test fills the registry here).
     virtual void BeforeStartUp() { }
+    // The program ends without closing its nets (as if killed) and starts again.
+    void Restart()
+    {
+        ShutDown();
+        StartUp(false);
+        gn = Program().GN;
+        gn->show();
+    }
 
     QString Path(const QString &name) const { return m_dir.filePath(name); }
     QAction *Act(const char *name) const { return gn->Action(name); }

@@ -269,25 +269,21 @@ TEST_F(MainWindowTest, DeleteRemovesTheSelectionAndItsMessageLinesLeadNowhere)
 
 TEST_F(MainWindowTest, ViewItemsShowAndHideTheBars)
 {
-    QWidget *strip = gn->findChild<QWidget *>("cbToolbars");
-    ASSERT_NE(strip, nullptr);
-    EXPECT_TRUE(strip->isVisible());
-    Trigger("miToolbar");
-    EXPECT_FALSE(strip->isVisible());
-    EXPECT_FALSE(Act("miToolbar")->isChecked());
-    Trigger("miToolbar");
-    EXPECT_TRUE(strip->isVisible());
-
-    Trigger("miStatusLine");
-    EXPECT_FALSE(gn->statusBar()->isVisible());
-    Trigger("miStatusLine");
-    EXPECT_TRUE(gn->statusBar()->isVisible());
-
-    EXPECT_FALSE(gn->MessagePanel()->isVisible());
-    Trigger("miMessages");
-    EXPECT_TRUE(gn->MessagePanel()->isVisible());
-    EXPECT_TRUE(Act("miMessages")->isChecked());
-    Trigger("miMessages");
+    const std::pair<const char *, QWidget *> bars[] = {
+        { "miToolbar", gn->findChild<QWidget *>("cbToolbars") },
+        { "miStatusLine", gn->statusBar() },
+        { "miMessages", gn->MessagePanel() },
+    };
+    for (auto [item, bar] : bars) {
+        ASSERT_NE(bar, nullptr) << item;
+        const bool shown = bar->isVisible();
+        EXPECT_EQ(Act(item)->isChecked(), shown) << item;
+        Trigger(item);
+        EXPECT_EQ(bar->isVisible(), !shown) << item;
+        EXPECT_EQ(Act(item)->isChecked(), !shown) << item;
+        Trigger(item);
+        EXPECT_EQ(bar->isVisible(), shown) << item;
+    }
     EXPECT_FALSE(gn->MessagePanel()->isVisible());
 }
 

@@ -326,10 +326,8 @@ TEST_F(NetEditingTest, RoutedArcLeavesAndEntersItsNodesThroughStubs)
     Drag({ 104, 96 }, { 202, 96 });
     EXPECT_EQ(Pieces(), (std::vector<Piece> { { 112, 96, 204, 96 } }));
 
-    // On an empty page the snapped points are joined directly; one cell gives nothing.
+    // On an empty page the snapped points are joined directly.
     doc.Clear();
-    Drag({ 298, 298 }, { 299, 297 });
-    EXPECT_TRUE(doc.Arcs().empty());
     Drag({ 13, 11 }, { 61, 45 });
     ASSERT_FALSE(doc.Arcs().empty());
     EXPECT_EQ(At(*doc.Arcs().front()), QPoint(16, 8));

@@ -238,9 +238,7 @@ TEST_F(StartUpTest, PlacementAndHistoryAreRestoredAndSavedAtExit)
         reg.OpenKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window", false);
         EXPECT_EQ(reg.ReadInteger("Width"), 700) << "no autosave";
     }
-    ShutDown();
-    StartUp(false);
-    gn = Program().GN;
+    Restart();
     EXPECT_EQ(gn->width(), 700);
     EXPECT_EQ(gn->height(), 500);
     gn->AddToReopen(QString("/n/third.vgn"));
@@ -257,16 +255,11 @@ TEST_F(StartUpTest, PlacementAndHistoryAreRestoredAndSavedAtExit)
 
 TEST_F(StartUpTest, AStoredPlacementThatCannotBeSeenGivesTheDesignedOneAndIsNotSavedBack)
 {
-    const auto restart = [this] {
-        ShutDown();
-        StartUp(false);
-        gn = Program().GN;
-    };
     const auto placement = [](const TRegistryClient &w) {
         return std::tuple(w.WindowLeft(), w.WindowTop(), w.WindowWidth(), w.WindowHeight());
     };
     TRegistry().DeleteKey("\\SOFTWARE\\Tarvisk\\Morvane\\Window");
-    restart();
+    Restart();
     const auto designed = placement(*gn);
 
     constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
@@ -283,7 +276,7 @@ TEST_F(StartUpTest, AStoredPlacementThatCannotBeSeenGivesTheDesignedOneAndIsNotS
             for (int i = 0; i < 4; ++i)
                 reg.WriteInteger(std::array { "Left", "Top", "Width", "Height" }[i], row[i]);
         }
-        restart();
+        Restart();
         EXPECT_EQ(placement(*gn), designed)
             << row[0] << " " << row[1] << " " << row[2] << " " << row[3];
         gn->close();

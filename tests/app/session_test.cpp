@@ -41,14 +41,6 @@ protected:
         gn->SetMode(mdPlacePosition);
         QTest::mouseClick(net->viewport(), Qt::LeftButton, {}, at);
     }
-    // The program ends without closing its nets (it is killed) and starts again.
-    void Restart()
-    {
-        ShutDown();
-        StartUp(false);
-        gn = Program().GN;
-        gn->show();
-    }
 
     QStringList asked;
 };
@@ -108,9 +100,11 @@ constexpr Confirmation kConfirmations[] = {
 TEST_F(SessionTest, ClosingAModifiedNetAsksToSaveItUnlessTheBoxIsOff)
 {
     enum How { CloseCommand, CloseBox, Exit };
-    // Every way of closing with each answer, and with the box off.
+    // Every way of closing with each answer, and with the box off; a save whose file dialog is
+    // cancelled keeps the net.
     const Confirmation answers[] = {
         { true, QMessageBox::Save, true },
+        { true, QMessageBox::Save, false },
         { true, QMessageBox::Discard, true },
         { true, QMessageBox::Cancel, false },
         { false, QMessageBox::NoButton, true },
@@ -127,7 +121,12 @@ TEST_F(SessionTest, ClosingAModifiedNetAsksToSaveItUnlessTheBoxIsOff)
             const QString path = Path(QString("closed%1.vgn").arg(row));
             Answer(c.BoxOn ? std::deque<Button> { c.Answer } : std::deque<Button> {});
             if (c.Answer == QMessageBox::Save)
-                AnswerModal([&](QWidget *modal) { Choose(modal, path); });
+                AnswerModal([&](QWidget *modal) {
+                    if (c.Done)
+                        Choose(modal, path);
+                    else
+                        static_cast<QDialog *>(modal)->reject();
+                });
             if (way == CloseCommand)
                 Trigger("miClose");
             else if (way == CloseBox)
@@ -137,24 +136,13 @@ TEST_F(SessionTest, ClosingAModifiedNetAsksToSaveItUnlessTheBoxIsOff)
             Settle();
             EXPECT_EQ(
                 asked, c.BoxOn ? QStringList { "Save changes to Noname1.vgn?" } : QStringList {});
-            EXPECT_EQ(QFile::exists(path), c.Answer == QMessageBox::Save);
+            EXPECT_EQ(QFile::exists(path), c.Answer == QMessageBox::Save && c.Done);
             if (way == Exit)
                 EXPECT_EQ(gn->isVisible(), !c.Done);
             else
                 EXPECT_EQ(gn->NetWindows().size(), c.Done ? 0u : 1u);
             EXPECT_EQ(gn->windowTitle(), c.Done ? "MORVANE" : "*MORVANE");
         }
-}
-
-TEST_F(SessionTest, ACancelledSaveDialogKeepsTheNetOpen)
-{
-    TNet *net = NewSizedNet();
-    Place(net, { 80, 80 });
-    Answer({ QMessageBox::Save });
-    AnswerModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
-    Trigger("miClose");
-    EXPECT_EQ(gn->NetWindows().size(), 1u);
-    EXPECT_TRUE(net->IsModified());
 }
 
 TEST_F(SessionTest, ExitAsksWhenToldToThenSavesAndReopensAsTheOnExitBoxesSay)
