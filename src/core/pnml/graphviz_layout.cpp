@@ -7,7 +7,15 @@
 #include <cmath>
 #include <graphviz/gvc.h>
 #include <graphviz/gvplugin.h>
-#ifdef __SANITIZE_ADDRESS__
+// GCC says it builds with AddressSanitizer through a macro, Clang through a feature test.
+#if defined(__SANITIZE_ADDRESS__)
+#define MORVANE_LEAK_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MORVANE_LEAK_CHECKED 1
+#endif
+#endif
+#ifdef MORVANE_LEAK_CHECKED
 #include <sanitizer/lsan_interface.h>
 #endif
 #include <string>
@@ -61,7 +69,7 @@ public:
     Agraph_t *Graph() const { return m_graph; }
     bool LayOut()
     {
-#ifdef __SANITIZE_ADDRESS__
+#ifdef MORVANE_LEAK_CHECKED
         // Graphviz's layered engine loses a few of its own hidden edges on nets with circles;
         // the leak checker is not to blame this program for them.
         __lsan::ScopedDisabler graphvizOwnLeaks;
