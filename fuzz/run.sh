@@ -18,11 +18,17 @@ fuzz() {
     shift 2
     mkdir -p "$scratch/$name"
     echo "== $name for ${seconds} s =="
+    touch "$scratch/$name.log.start"
     if build-fuzz/bin/"$name" -max_total_time="$seconds" -timeout=25 -dict="$dict" \
         -artifact_prefix="build-fuzz/$name-" "$scratch/$name" "$@" >"$scratch/$name.log" 2>&1; then
         grep -E "^#[0-9]+[[:space:]]+DONE" "$scratch/$name.log" || true
     else
         tail -n 60 "$scratch/$name.log"
+        # The failing input itself, so that a run on another machine can be replayed here.
+        find build-fuzz -maxdepth 1 -name "$name-*" -newer "$scratch/$name.log.start" | while read -r found; do
+            echo "-- $found (base64) --"
+            base64 -w 76 "$found" | head -n 400
+        done
         echo "$name failed" >&2
         status=1
     fi
