@@ -166,16 +166,14 @@ void TNet::PaintPage()
 
 void TNet::PaintStrip(const QRect &area)
 {
-    const qreal ratio = m_backing.devicePixelRatio();
-    QImage strip = DeviceImage(area.size(), ratio);
+    QImage strip = DeviceImage(area.size(), 1);
     m_canvas->SetDevice(&strip);
     m_canvas->SetOrigin({ HorzPosition() + area.x(), VertPosition() + area.y() });
     DrawPage(area);
     m_canvas->SetDevice(&m_backing);
     SyncOrigin();
-    const int k = int(ratio);
     for (int y = 0; y < strip.height(); ++y)
-        std::memcpy(m_backing.scanLine(area.y() * k + y) + std::size_t(area.x()) * k * 4,
+        std::memcpy(m_backing.scanLine(area.y() + y) + std::size_t(area.x()) * 4,
             strip.constScanLine(y), std::size_t(strip.width()) * 4);
 }
 
@@ -183,10 +181,10 @@ bool TNet::ScrollBacking(int dx, int dy)
 {
     const TDisplayGlobals &g = Globals();
     const int cw = viewport()->width(), ch = viewport()->height();
-    const qreal ratio = m_backing.devicePixelRatio();
-    const int k = int(ratio);
-    if (m_dirty || m_painting || k != ratio || std::abs(dx) >= cw || std::abs(dy) >= ch
-        || m_backing.size() != QSize(cw * k, ch * k))
+    // On a screen of a higher pixel ratio Qt draws the lines, and where the image cuts one
+    // moves its pixels, so a strip would not match the picture around it.
+    if (m_dirty || m_painting || m_backing.devicePixelRatio() != 1 || std::abs(dx) >= cw
+        || std::abs(dy) >= ch || m_backing.size() != QSize(cw, ch))
         return false;
     // Points set from the window's corner move along with the picture only by whole cells.
     const TGridKind grid = GridKind();
@@ -194,7 +192,7 @@ bool TNet::ScrollBacking(int dx, int dy)
         return false;
 
     m_canvas->Release();
-    ShiftPixels(m_backing, dx * k, dy * k);
+    ShiftPixels(m_backing, dx, dy);
     // The tile grid's outline lies on the window's last row and column in the background
     // colour; where it hid a line of dots, or hides one now, that line is painted anew.
     const auto dots = [&](std::int32_t net, bool row) {
