@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Editing through a real net window: a drag step over many selected objects, a selecting click
-// in a large net, a routed arc, and a transition wizard's handle dragged over 50 rows.
+// in a large net, a routed arc, a transition wizard's handle dragged over 50 rows, and a wheel
+// step over a dense net.
 #ifdef MORVANE_BENCH_APP
 
 #include "editor/editor_modes.h"
 #include "editor/gn_main.h"
 #include "editor/net_window.h"
 #include "editor/program.h"
+#include "real_nets.h"
 #include "settings/registry_store.h"
 
 #include "model/drawing_objects.h"
@@ -179,6 +181,31 @@ void BM_WizardHandleMove50By50(benchmark::State &state)
     Main().SetMode(mdEdit);
 }
 BENCHMARK(BM_WizardHandleMove50By50)->Unit(benchmark::kMillisecond);
+
+// A wheel step of three grid rows, down and back, in a 1280 x 800 window over the first of
+// three dense clusters (24,000 overlapping objects), shown on the screen.
+void BM_WheelStepDenseNet(benchmark::State &state)
+{
+    TNet &net = NetOf(0);
+    bench::BuildServersAndClients(net.Net(), 3);
+    net.MarkSaved(); // the next run closes the window without asking
+    QWidget &frame = *net.parentWidget();
+    Main().resize(1500, 1100);
+    frame.resize(frame.size() - net.viewport()->size() + QSize(1280, 800));
+    net.Redraw();
+    net.viewport()->repaint();
+    if (net.viewport()->size() != QSize(1280, 800))
+        state.SkipWithError("the window is not 1280 x 800");
+    int step = 0;
+    for (auto _ : state) {
+        net.FormMouseWheel((step++ & 1) ? 150 : -150, {});
+        net.viewport()->repaint();
+    }
+    if (net.VertPosition() != 3 * Globals().yGrid * (step & 1))
+        state.SkipWithError("the wheel did not scroll");
+    state.counters["objects"] = double(net.Net().Count());
+}
+BENCHMARK(BM_WheelStepDenseNet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace morvane

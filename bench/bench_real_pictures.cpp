@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Pictures of nets with real geometry (real_nets.h): the repaint of a net window after a wheel
-// step over a dense cluster, and the PNG of a wide net as large as a picture may be.
+// Pictures of nets with real geometry (real_nets.h): the whole repaint of a net window's
+// rectangle over a dense cluster, and the PNG of a wide net as large as a picture may be.
 #ifdef MORVANE_BENCH_RENDER
 #include "bench_app.h"
 #include "bench_host.h"
@@ -16,8 +16,8 @@ namespace morvane {
 namespace {
 
 // A 1280 x 800 window over the first of three clusters (24,000 objects), scrolled down and
-// back three grid rows a step: the page is cleared and the window's rectangle repainted.
-void BM_WheelStepDenseNet(benchmark::State &state)
+// back three grid rows a step: the page is cleared and the window's whole rectangle repainted.
+void BM_RepaintWindowDenseNet(benchmark::State &state)
 {
     bench::App();
     bench::TBenchNet net;
@@ -39,7 +39,7 @@ void BM_WheelStepDenseNet(benchmark::State &state)
     state.counters["objects"] = double(net.Net.Count());
     net.Net.SetCanvas(nullptr);
 }
-BENCHMARK(BM_WheelStepDenseNet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintWindowDenseNet)->Unit(benchmark::kMillisecond);
 
 // The PNG of the 48,000-object wide net at scale 3 (600,000 x 390 pixels; at scale 4 it would
 // pass the picture size limit), drawn and encoded in bands.

@@ -3,8 +3,12 @@
 #include "dialogs/options_dialog.h"
 #include "render/qt_canvas.h"
 
+#include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include <functional>
+#include <string>
 
 namespace morvane::test {
 namespace {
@@ -156,6 +160,62 @@ TEST_F(ViewTest, WheelScrollsByGridSteps)
     wheel(-240, Qt::NoModifier);
     EXPECT_EQ(net->VertPosition(), 320 + 4 * 8);
     EXPECT_EQ(net->HorzPosition(), 0);
+}
+
+// Scrolling moves the picture on the screen and paints only what that uncovers. The screen must
+// show what a whole repaint there gives after wheel steps, scroll bar moves and zooms, with
+// labels, arrow heads, handles, the grid and its frame and the inverting marks drawn across the
+// edges of the uncovered strips.
+TEST_F(ViewTest, ScrolledWindowShowsWhatAWholeRepaintShows)
+{
+    TNet *net = NewSizedNet();
+    QWidget *sub = net->parentWidget();
+    sub->resize(sub->size() + QSize(1, 1)); // the grid's frame then lies on a grid line
+    Settle();
+    for (int i = 0; i < 40; ++i) {
+        const std::int32_t x = 16 + (i * 97) % 1100, y = 16 + (i * 61) % 900;
+        AddPosition(net->Net(), x, y, "Lfairly_long_label_" + std::to_string(i))->Mode
+            = i % 5 ? omNormal : omSelected;
+        AddTransition(net->Net(), x + 48, y + 40, "Z" + std::to_string(i));
+        AddArc(net->Net(), x + 16, y + 32, x + 300 - i * 13, y + 170 + i * 3)->Arrowed = true;
+    }
+    net->ShowSelectionBand({ 100, 90 }, { 523, 317 });
+    net->ShowRubberLine({ 40, 400 }, { 560, 130 });
+    const QSize size = net->viewport()->size();
+    auto shown = [&] {
+        net->viewport()->repaint();
+        const QPoint at = net->viewport()->mapTo(net->window(), QPoint());
+        return net->screen()
+            ->grabWindow(net->window()->winId(), at.x(), at.y(), size.width(), size.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+        return [=] { net->FormMouseWheel(delta, mods); };
+    };
+    auto across = [&](int by) {
+        return [=] { net->horizontalScrollBar()->setValue(net->HorzPosition() + by); };
+    };
+    auto zoom = [&](int scale) { return [=] { net->Zoom(scale, false); }; };
+    const struct
+    {
+        const char *what;
+        std::function<void()> act;
+    } steps[] = { { "down", wheel(-120, {}) }, { "down again", wheel(-120, {}) },
+        { "up", wheel(120, {}) }, { "far down", wheel(-120, Qt::ControlModifier) },
+        { "right between grid lines", across(13) }, { "left", across(-40) },
+        { "at scale 9", zoom(9) }, { "down at 9", wheel(-120, {}) }, { "up at 9", wheel(60, {}) },
+        { "right at 9", across(27) }, { "right between points", across(5) },
+        { "at scale 4", zoom(4) }, { "down at 4", wheel(-120, {}) }, { "left at 4", across(-12) } };
+    net->Redraw();
+    shown();
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        const QImage scrolled = shown();
+        EXPECT_TRUE(scrolled == Painted(net).copy());
+        shown(); // the screen takes the whole repaint before the next step
+    }
 }
 
 // Cascading once shrank the windows to their size hint in the corner.

@@ -21,7 +21,6 @@
 #include <QCursor>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -322,14 +321,19 @@ void TNet::BuildGridTile()
     }
 }
 
+// The grid and the page's edges follow the page size, so a new size paints the window anew.
 void TNet::SetxPgSize(std::int32_t size)
 {
+    if (size != m_xPgSize)
+        Invalidate();
     m_xPgSize = size;
     UpdateScrollRanges();
 }
 
 void TNet::SetyPgSize(std::int32_t size)
 {
+    if (size != m_yPgSize)
+        Invalidate();
     m_yPgSize = size;
     UpdateScrollRanges();
 }
@@ -387,12 +391,6 @@ void TNet::SyncOrigin()
     m_canvas->SetOrigin({ HorzPosition(), VertPosition() });
 }
 
-void TNet::scrollContentsBy(int, int)
-{
-    SyncOrigin();
-    Invalidate();
-}
-
 void TNet::ResizeHandling()
 {
     const QSize size(std::max(1, viewport()->width()), std::max(1, viewport()->height()));
@@ -401,6 +399,7 @@ void TNet::ResizeHandling()
         m_canvas->Release();
         m_backing = DeviceImage(size, devicePixelRatioF());
         m_canvas->SetDevice(&m_backing);
+        m_dirty = true;
     }
     FitPageToNet();
     SyncOrigin();
@@ -428,75 +427,6 @@ void TNet::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     ResizeHandling();
-}
-
-void TNet::PaintPage()
-{
-    const TDisplayGlobals &g = Globals();
-    m_painting = true;
-    if (!m_interval.isActive()) {
-        // The view rests on grid lines.
-        SetHorzPosition(SnapX(HorzPosition()));
-        SetVertPosition(SnapY(VertPosition()));
-    }
-    SyncOrigin();
-    std::int32_t x1, y1, x2, y2;
-    VisibleRect(x1, y1, x2, y2);
-    const std::int32_t h = HorzPosition(), v = VertPosition();
-    const std::int32_t cw = viewport()->width(), ch = viewport()->height();
-    Canvas &c = *m_canvas;
-
-    c.SetPenMode(TPenMode::Copy);
-    c.SetPenStyle(TPenStyle::Solid);
-    c.SetPenWidth(1);
-    c.SetBrushColor(g.ColorTable[0]);
-    c.FillRect(h, v, h + cw, v + ch);
-
-    if (g.ShowGrid) {
-        const std::int32_t w = std::min(cw, m_xPgSize), hgt = std::min(ch, m_yPgSize);
-        if (g.xGrid == 8 || g.xGrid == 4) {
-            TBrushPattern pattern {};
-            const QRgb gridRgb = m_gridTile.pixel(0, 0);
-            for (int y = 0; y < 8; ++y)
-                for (int x = 0; x < 8; ++x)
-                    if (m_gridTile.pixel(x, y) == gridRgb)
-                        pattern[std::size_t(y)] |= std::uint8_t(0x80 >> x);
-            c.SetPenColor(g.ColorTable[0]);
-            c.SetBrushPattern(pattern, g.ColorTable[2], g.ColorTable[0]);
-            c.Rectangle(h - g.xGrid, v - g.yGrid, h + w, v + hgt);
-        } else if (g.xGrid > g.GridHide && g.yGrid > 0) {
-            for (std::int32_t i = 0; i <= w / g.xGrid; ++i)
-                for (std::int32_t j = 0; j <= hgt / g.yGrid; ++j)
-                    c.SetPixel(h + i * g.xGrid, v + j * g.yGrid, g.ColorTable[2]);
-        }
-    }
-
-    if (cw > m_xPgSize || ch > m_yPgSize) {
-        c.SetBrushColor(g.ColorTable[0]);
-        c.SetPenColor(SystemColor(15));
-        c.SetPenWidth(1);
-        c.MoveTo(m_xPgSize + 1, 0);
-        c.LineTo(m_xPgSize + 1, m_yPgSize);
-        c.MoveTo(0, m_yPgSize + 1);
-        c.LineTo(m_xPgSize, m_yPgSize + 1);
-    }
-
-    m_net->RepaintRect(x1, y1, x2, y2);
-    m_wizardObjects->RepaintRect(x1, y1, x2, y2);
-    // The inverting marks still shown go back over the fresh picture.
-    InvertShownMarks();
-    m_canvas->Release();
-    m_dirty = false;
-    m_painting = false;
-}
-
-void TNet::paintEvent(QPaintEvent *)
-{
-    if (m_dirty && !m_painting)
-        PaintPage();
-    m_canvas->Release();
-    QPainter p(viewport());
-    p.drawImage(0, 0, m_backing);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QRect>
 #include <QSet>
 #include <QString>
 #include <QTimer>
@@ -189,6 +190,15 @@ private:
     TOverlay m_rubberLine;
     TOverlay m_marker;
 
+    // Paints the page's background, grid, page edges, objects and inverting marks on the canvas
+    // wherever its device lies, reaching every pixel of the client rectangle `area`.
+    void DrawPage(const QRect &area);
+    // Moves the painted image with the scroll position and paints only what that uncovers; false
+    // when the image must be painted whole instead.
+    bool ScrollBacking(int dx, int dy);
+    // Paints the client rectangle anew into the backing image.
+    void PaintStrip(const QRect &area);
+
     void ResizeHandling();
     // Page size: the options' page, grown to hold the net with a window's margin.
     void FitPageToNet();
@@ -219,6 +229,7 @@ private:
     std::int32_t m_yPgSize = 1920;
     bool m_dirty = true;
     bool m_painting = false;
+    bool m_inPaintEvent = false;
 };
 
 } // namespace morvane
