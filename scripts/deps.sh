@@ -6,7 +6,7 @@ set -euo pipefail
 MORVANE_PACKAGES=(
     cmake ninja-build g++ clang clang-format pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev
-    libpugixml-dev libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev
+    libpugixml-dev libjpeg62-turbo-dev libjpeg-turbo-progs zlib1g-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     fonts-liberation imagemagick libxml2-utils poppler-utils
     texlive-latex-base texlive-lang-cyrillic

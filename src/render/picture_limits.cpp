@@ -5,8 +5,8 @@ namespace morvane {
 
 namespace {
 
-// libpng refuses wider or taller pictures unless the program raises its user limit; the format
-// itself allows 2^31 - 1, so this is the one that bites.
+// libpng, which most programs read PNG with, refuses wider or taller pictures unless the program
+// raises its user limit; the format itself allows 2^31 - 1, so this is the one that bites.
 constexpr std::int64_t kPngMaxSide = 1'000'000;
 // libjpeg's largest dimension.
 constexpr std::int64_t kJpegMaxSide = 65'500;

@@ -2,48 +2,58 @@
 #include "png_writer.h"
 
 #include "picture_limits.h"
+#include "run_deflate.h"
 
-#include <csetjmp>
+#include <algorithm>
+#include <cstdint>
 #include <new>
-#include <png.h>
 #include <zlib.h>
 
 namespace morvane {
 
 namespace {
 
-// libpng reports errors by calling back and expects the callback not to return; we jump back
-// into the encoder's method with the library's message.
-void OnPngError(png_structp png, png_const_charp message)
+constexpr std::size_t kChunkBytes = 1 << 16; // of compressed data in one image-data chunk
+
+void PutBigEndian(std::vector<unsigned char> &out, std::uint32_t value)
 {
-    auto *error = static_cast<std::string *>(png_get_error_ptr(png));
-    *error = std::string("PNG encoding failed: ") + message;
-    png_longjmp(png, 1);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<unsigned char>(value >> shift));
 }
 
-void IgnorePngWarning(png_structp, png_const_charp) { }
-
-void AppendBytes(png_structp png, png_bytep data, png_size_t length)
+void PutChunk(std::vector<unsigned char> &out, const char *type, const unsigned char *data,
+    std::size_t length)
 {
-    auto *out = static_cast<std::vector<unsigned char> *>(png_get_io_ptr(png));
-    try {
-        out->insert(out->end(), data, data + length);
-    } catch (const std::bad_alloc &) {
-        png_error(png, "out of memory");
-    }
+    PutBigEndian(out, std::uint32_t(length));
+    const std::size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data, data + length);
+    PutBigEndian(
+        out, std::uint32_t(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
 }
-
-void NoFlush(png_structp) { }
 
 } // namespace
 
 struct TPngEncoder::State
 {
-    png_structp png = nullptr;
-    png_infop info = nullptr;
     std::vector<unsigned char> bytes;
     std::string error;
     int width = 0, rowsLeft = 0;
+    bool started = false;
+    TRunDeflater deflater;
+
+    // Puts the deflated bytes in image-data chunks, all of them when `all`, else whole chunks.
+    void Flush(bool all)
+    {
+        std::vector<unsigned char> &stream = deflater.Bytes();
+        std::size_t from = 0;
+        while (stream.size() - from >= kChunkBytes || (all && from < stream.size())) {
+            const std::size_t n = std::min(kChunkBytes, stream.size() - from);
+            PutChunk(bytes, "IDAT", stream.data() + from, n);
+            from += n;
+        }
+        stream.erase(stream.begin(), stream.begin() + std::ptrdiff_t(from));
+    }
 };
 
 TPngEncoder::TPngEncoder()
@@ -51,11 +61,7 @@ TPngEncoder::TPngEncoder()
 {
 }
 
-TPngEncoder::~TPngEncoder()
-{
-    if (m->png)
-        png_destroy_write_struct(&m->png, &m->info);
-}
+TPngEncoder::~TPngEncoder() = default;
 
 bool TPngEncoder::Start(int width, int height, int dotsPerMeterX, int dotsPerMeterY)
 {
@@ -64,64 +70,73 @@ bool TPngEncoder::Start(int width, int height, int dotsPerMeterX, int dotsPerMet
         m->error = limit;
         return false;
     }
-    m->png
-        = png_create_write_struct(PNG_LIBPNG_VER_STRING, &m->error, OnPngError, IgnorePngWarning);
-    if (!m->png || !(m->info = png_create_info_struct(m->png))) {
+    try {
+        static constexpr unsigned char kSignature[8]
+            = { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n' };
+        m->bytes.assign(kSignature, kSignature + 8);
+        std::vector<unsigned char> header;
+        PutBigEndian(header, std::uint32_t(width));
+        PutBigEndian(header, std::uint32_t(height));
+        // 8 bits a sample, RGB, deflate, adaptive filters, not interlaced.
+        header.insert(header.end(), { 8, 2, 0, 0, 0 });
+        PutChunk(m->bytes, "IHDR", header.data(), header.size());
+        if (dotsPerMeterX > 0 || dotsPerMeterY > 0) {
+            std::vector<unsigned char> density;
+            PutBigEndian(density, std::uint32_t(std::max(dotsPerMeterX, 0)));
+            PutBigEndian(density, std::uint32_t(std::max(dotsPerMeterY, 0)));
+            density.push_back(1); // per metre
+            PutChunk(m->bytes, "pHYs", density.data(), density.size());
+        }
+    } catch (const std::bad_alloc &) {
         m->error = "PNG encoding failed: out of memory";
         return false;
     }
-    if (setjmp(png_jmpbuf(m->png)))
-        return false;
-    png_set_write_fn(m->png, &m->bytes, AppendBytes, NoFlush);
-    // A net's picture is mostly long runs of one colour, which run-length deflate of the plain
-    // rows packs four times faster than the default filters and search, into a few times the
-    // bytes (about a hundredth of the pixels' size).
-    png_set_filter(m->png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-    png_set_compression_strategy(m->png, Z_RLE);
-    png_set_IHDR(m->png, m->info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
-        PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (dotsPerMeterX > 0 || dotsPerMeterY > 0)
-        png_set_pHYs(m->png, m->info, png_uint_32(dotsPerMeterX), png_uint_32(dotsPerMeterY),
-            PNG_RESOLUTION_METER);
-    png_write_info(m->png, m->info);
-    // QImage keeps a pixel as one native 32-bit word 0xffRRGGBB.
-    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
-        png_set_bgr(m->png);
-    png_set_filler(
-        m->png, 0, Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? PNG_FILLER_AFTER : PNG_FILLER_BEFORE);
     m->width = width;
     m->rowsLeft = height;
+    m->started = true;
     return true;
 }
 
 bool TPngEncoder::AddRows(const QImage &band, int rows)
 {
-    if (!m->png || !m->error.empty())
+    if (!m->started || !m->error.empty())
         return false;
     if (band.format() != QImage::Format_RGB32 || band.width() != m->width || rows > band.height()
         || rows > m->rowsLeft) {
         m->error = "PNG encoding failed: a band does not fit the picture";
         return false;
     }
-    if (setjmp(png_jmpbuf(m->png)))
+    try {
+        for (int y = 0; y < rows; ++y)
+            m->deflater.Row(reinterpret_cast<const std::uint32_t *>(band.constScanLine(y)),
+                std::size_t(m->width));
+        m->deflater.EndBlock();
+        m->Flush(false);
+    } catch (const std::bad_alloc &) {
+        m->error = "PNG encoding failed: out of memory";
         return false;
-    for (int y = 0; y < rows; ++y)
-        png_write_row(m->png, band.constScanLine(y));
+    }
     m->rowsLeft -= rows;
     return true;
 }
 
 bool TPngEncoder::Finish()
 {
-    if (!m->png || !m->error.empty())
+    if (!m->started || !m->error.empty())
         return false;
     if (m->rowsLeft != 0) {
         m->error = "PNG encoding failed: the picture lacks rows";
         return false;
     }
-    if (setjmp(png_jmpbuf(m->png)))
+    try {
+        m->deflater.Finish();
+        m->Flush(true);
+        PutChunk(m->bytes, "IEND", nullptr, 0);
+    } catch (const std::bad_alloc &) {
+        m->error = "PNG encoding failed: out of memory";
         return false;
-    png_write_end(m->png, m->info);
+    }
+    m->started = false;
     return true;
 }
 

@@ -9,7 +9,7 @@
 
 namespace morvane {
 
-// 24-bit colour PNG through libpng, fed a band of rows at a time so that a large picture never
+// 24-bit colour PNG, fed a band of rows at a time so that a large picture never
 // has to exist whole. After a failure every call returns false and Error() tells why.
 class TPngEncoder
 {

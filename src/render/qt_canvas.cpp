@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "qt_canvas.h"
 
+#include "hairline.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPolygon>
@@ -408,6 +410,21 @@ void QtCanvas::DottedLine(long long x0, long long y0, long long x1, long long y1
         [&](long long x, long long y) { PutPixel(x, y, colour, notXor); });
 }
 
+// Set on the image's pixels directly, where Qt would cut a long line where it enters the image
+// and so draw it differently in two differently cut images; and a pixel at a time Qt is several
+// times slower than filling the runs of a line.
+// Takes image pixels.
+void QtCanvas::SolidHairline(long long x0, long long y0, long long x1, long long y1)
+{
+    // The painter draws on the image's buffer as it stands; a buffer still shared with a copy
+    // would be parted from the painter's by writing to it.
+    if (!m_image->isDetached())
+        Release();
+    const TPixelRows rows { reinterpret_cast<std::uint32_t *>(m_image->bits()),
+        m_image->bytesPerLine() / 4, m_image->width(), m_image->height() };
+    SetHairline(rows, x0, y0, x1, y1, ToQColor(m_penColor).rgb(), m_penMode == TPenMode::NotXor);
+}
+
 void QtCanvas::DoLine(TPoint from, TPoint to)
 {
     const long long w = std::max(1, m_penWidth);
@@ -431,13 +448,10 @@ void QtCanvas::DoLine(TPoint from, TPoint to)
         return;
     }
     // Qt's rasteriser starts a line cut by the image's edge from the cut point, which moves its
-    // pixels by one here and there; on a plain image a one-pixel line is set pixel by pixel from
-    // its ends. An open painter may stay open: it draws straight into the same pixels.
+    // pixels by one here and there; on a plain image a one-pixel line is set from its ends, so it
+    // comes out the same in any band of a picture or strip of a scrolled window.
     if (m_penWidth <= 1 && m_image && m_ratio == 1) {
-        const QRgb colour = ToQColor(m_penColor).rgb() & 0xFFFFFFu;
-        const bool notXor = m_penMode == TPenMode::NotXor;
-        StepLine(x0, y0, x1, y1, m_width, m_height, 1,
-            [&](long long x, long long y) { PutPixel(x, y, colour, notXor); });
+        SolidHairline(x0, y0, x1, y1);
         return;
     }
     if (QPainter *p = Prepare(Use::Pen))

@@ -116,6 +116,7 @@ private:
     void Block(long long x, long long &x0, long long &x1) const;
     void PutPixel(long long x, long long y, QRgb colour, bool notXor);
     void DottedLine(long long x0, long long y0, long long x1, long long y1);
+    void SolidHairline(long long x0, long long y0, long long x1, long long y1);
     bool MaskedShape(long long x1, long long y1, long long x2, long long y2,
         const std::function<void(QPainter &)> &paint);
 

@@ -131,12 +131,15 @@ TEST_F(NetPictureTest, BandsGiveTheSamePixelsAsTheWholePicture)
     }
 }
 
-// The PNG drawn in bands decodes to the pixels of the whole picture.
+// The PNG drawn in bands decodes to the pixels of the whole picture, long slanted lines that
+// cross every band and runs of colours of three different components among them.
 TEST_F(NetPictureTest, PngInBandsDecodesToTheWholePicture)
 {
     test::PlaceNode<TTransition>(doc, 96, 16, "Z12");
     test::AddArc(doc, 136, 104, 136, 1800, true); // three bands
     test::AddArc(doc, 136, 1800, 2400, 1800, false);
+    test::AddArc(doc, 0, 1790, 2390, 20, false)->Color = RGB(200, 100, 30);
+    test::AddArc(doc, 10, 30, 2400, 1700, true);
     TPictureSettings s;
     std::vector<unsigned char> png;
     ASSERT_EQ(MakeNetPng(doc, options, s, test::WhitePalette(), png), "");

@@ -62,6 +62,51 @@ TEST_F(QtCanvasTest, ShapesAndLinesCoverTheExpectedPixels)
     EXPECT_EQ(At(70, 70), 0xFFFFFFu) << "a hollow brush leaves the inside alone";
 }
 
+// A one-pixel line takes exactly the pixels Qt gives a line lying wholly on its image, and an
+// image showing only part of it (a band, a scrolled window) shows the same pixels there, in both
+// pen modes.
+TEST_F(QtCanvasTest, LinesTakeQtsPixelsWhereverTheImageCutsThem)
+{
+    const QRect net(0, 0, 3000, 120);
+    const std::vector<QLine> lines { { 10, 10, 10, 10 }, { 5, 7, 90, 7 }, { 90, 9, 5, 9 },
+        { 20, 100, 20, 3 }, { 30, 30, 70, 70 }, { 70, 30, 30, 70 }, { 3, 110, 2990, 2 },
+        { 2990, 117, 1, 60 }, { 100, 2, 113, 118 }, { 140, 118, 131, 1 }, { 7, 50, 2900, 51 },
+        { 1140, 55, 471, 89 }, { 2824, 89, 20, 114 } };
+    const std::vector<QRect> views { net, { 37, 11, 400, 7 }, { -5, -9, 60, 20 },
+        { 2950, 100, 80, 40 }, { 120, 0, 1, 120 }, { 0, 63, 3000, 9 }, { 0, 99, 3000, 9 } };
+    for (const QLine &line : lines)
+        for (const bool notXor : { false, true }) {
+            SCOPED_TRACE(testing::Message() << line.p1().x() << "," << line.p1().y() << " to "
+                                            << line.p2().x() << "," << line.p2().y());
+            QImage qt(net.size(), QImage::Format_RGB32);
+            qt.fill(Qt::white);
+            {
+                QPainter p(&qt);
+                QPen pen(QColor(0, 0, 255));
+                pen.setCosmetic(true);
+                pen.setCapStyle(Qt::FlatCap);
+                p.setPen(pen);
+                if (notXor)
+                    p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+                p.drawLine(line);
+            }
+            for (const QRect &view : views) {
+                image = QImage(view.size(), QImage::Format_RGB32);
+                image.fill(Qt::white);
+                canvas.SetDevice(&image);
+                canvas.SetOrigin({ view.x(), view.y() });
+                canvas.SetPenColor(clBlue);
+                canvas.SetPenMode(notXor ? TPenMode::NotXor : TPenMode::Copy);
+                canvas.DoLine({ line.x1(), line.y1() }, { line.x2(), line.y2() });
+                canvas.Release();
+                QImage expected(view.size(), QImage::Format_RGB32);
+                expected.fill(Qt::white);
+                QPainter(&expected).drawImage(net.topLeft() - view.topLeft(), qt);
+                EXPECT_EQ(image, expected) << view.x() << "," << view.y();
+            }
+        }
+}
+
 // A label is laid out once and drawn from that layout again; every script must still come out
 // as drawText draws it, where the origin puts it, the second time as the first.
 TEST_F(QtCanvasTest, TextComesOutAsDrawTextDrawsIt)
