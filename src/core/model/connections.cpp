@@ -3,6 +3,7 @@
 // stored; they are recomputed here from where the segment ends lie.
 #include "model/drawing_object.h"
 #include "model/drawing_objects.h"
+#include "model/ends_memo.h"
 #include "model/point_cache.h"
 
 #include <algorithm>
@@ -15,6 +16,11 @@ namespace {
 constexpr std::uint8_t kTouchesNode = 1;
 constexpr std::uint8_t kJustDrawn = 16;
 constexpr std::uint8_t kBadOrientation = 128;
+// A few pieces (the ones a route or a stroke just added) cost a few scans of the document each,
+// far less than indexing the whole document first.
+constexpr std::size_t kScannedPieces = 16;
+// Scans of a memo's compact list of objects cost a fraction of the document's.
+constexpr std::size_t kMemoScannedPieces = 64;
 
 // The point look-ups of a single resolution, answered by a plain scan of the document, or by
 // nothing at all for a segment that belongs to no document.
@@ -618,9 +624,6 @@ void MergeAtChainEnds(const std::vector<TArc *> &arcs, bool onlyJustDrawn)
 
 void TDrawingObjects::ResolveEndsOf(const std::vector<TArc *> &arcs)
 {
-    // A few pieces (the ones a route or a stroke just added) cost a few scans of the document
-    // each, far less than indexing the whole document first.
-    constexpr std::size_t kScannedPieces = 16;
     if (arcs.size() <= kScannedPieces) {
         for (auto *a : arcs)
             a->ResolveEnds();
@@ -643,7 +646,36 @@ void TDrawingObjects::ResolveMarked()
     for (auto *a : m_arcs)
         if (a->ArcFlags & kJustDrawn)
             marked.push_back(a);
-    ResolveEndsOf(marked);
+    if (ResolveEveryMarked) {
+        m_endsMemo.reset();
+        ResolveEndsOf(marked);
+    } else {
+        if (!m_endsMemo)
+            m_endsMemo = std::make_unique<TEndsMemo>();
+        TEndsMemo &memo = *m_endsMemo;
+        memo.BeginPass(*this);
+        std::vector<TArc *> changed;
+        for (auto *a : marked) {
+            if (memo.NeedsResolving(*a))
+                changed.push_back(a);
+            else
+                memo.Keep(*a);
+        }
+        if (changed.size() <= kMemoScannedPieces) {
+            auto scan = [&memo](std::int32_t x, std::int32_t y, std::uint8_t mask,
+                            std::size_t &start, const TDrawingObject *exclude) {
+                return memo.FindNextAt(x, y, mask, start, exclude);
+            };
+            for (auto *a : changed)
+                Resolve(*a, scan);
+        } else {
+            TPointCache points(*this);
+            for (auto *a : changed)
+                Resolve(*a, points);
+        }
+        for (auto *a : changed)
+            memo.Remember(*a);
+    }
     MergeAtChainEnds(m_arcs, true);
 }
 

@@ -299,6 +299,15 @@ public:
     void DrawFilledSymbol() override;
 };
 
+// What the last pass over freshly drawn pieces left in a piece's links, and which pass it was.
+struct TEndsSeen
+{
+    std::weak_ptr<TDrawingObject> Prev, Next, From, To;
+    std::uint64_t Pass = 0;
+    bool Arrowed = false;
+    std::uint8_t Flags = 0;
+};
+
 class TArc : public TDrawingObject
 {
 public:
@@ -353,6 +362,9 @@ public:
     void DrawArrowHead(bool filled);
 
 private:
+    friend class TEndsMemo;
+    // Written and read by TEndsMemo only.
+    TEndsSeen m_seen;
     std::weak_ptr<TDrawingObject> m_NextArc;
     std::weak_ptr<TDrawingObject> m_PrevArc;
     std::weak_ptr<TDrawingObject> m_FromNode;

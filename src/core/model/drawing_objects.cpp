@@ -2,6 +2,7 @@
 #include "model/drawing_objects.h"
 
 #include "common/count_object.h"
+#include "model/ends_memo.h"
 #include "model/undo.h"
 #include "options/display_globals.h"
 #include "routing/path_finder.h"

@@ -17,6 +17,7 @@ class TCountObject;
 class TMessageList;
 class TUndoRedo;
 class TPathFinder;
+class TEndsMemo;
 struct TUndoObject;
 
 // Which objects SetModeOfAll touches: those in one display state, or every object.
@@ -197,7 +198,12 @@ public:
     void ResolveEndsOf(const std::vector<TArc *> &arcs);
     void RelinkIndexes();
     void Rewire();
+    // Resolves the pieces marked as freshly drawn and merges them where they continue on one
+    // line. A marked piece whose surroundings and links did not change since the last call keeps
+    // what it holds, which is what resolving it again would give.
     void ResolveMarked();
+    // Resolves every marked piece again in ResolveMarked, changed or not.
+    bool ResolveEveryMarked = false;
     // Deletes, in one undo step of its own, every arc piece whose EndsCode is below the threshold.
     void RemoveBelow(std::uint8_t threshold);
     void StretchArcs(std::int32_t dx, std::int32_t dy);
@@ -259,6 +265,7 @@ private:
     std::vector<TTransition *> m_transitions;
     std::vector<TArc *> m_arcs;
 
+    std::unique_ptr<TEndsMemo> m_endsMemo;
     std::unique_ptr<TUndoRedo> m_undoStore;
     std::vector<std::unique_ptr<TUndoObject>> m_undoList;
     std::vector<std::unique_ptr<TUndoObject>> m_redoList;

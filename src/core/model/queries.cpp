@@ -29,8 +29,10 @@ TDrawingObject *TDrawingObjects::FindAt(
 {
     std::int32_t count = 0;
     TDrawingObject *found = nullptr;
+    // ContainsPoint's answer, with the handle size read once instead of once an object.
+    const std::int64_t esize = Globals().Esize;
     for (const auto &obj : m_objects) {
-        if (!(obj->Kind() & kindMask) || !obj->ContainsPoint(x, y))
+        if (!(obj->Kind() & kindMask) || !obj->HitBox(esize).Contains(x, y))
             continue;
         ++count;
         found = obj.get();
@@ -45,9 +47,10 @@ TDrawingObject *TDrawingObjects::FindAt(
 TDrawingObject *TDrawingObjects::FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
     std::size_t &startIndex, const TDrawingObject *exclude)
 {
+    const std::int64_t esize = Globals().Esize;
     for (std::size_t i = startIndex; i < m_objects.size(); ++i) {
         TDrawingObject *obj = m_objects[i].get();
-        if (obj == exclude || !(obj->Kind() & kindMask) || !obj->ContainsPoint(x, y))
+        if (obj == exclude || !(obj->Kind() & kindMask) || !obj->HitBox(esize).Contains(x, y))
             continue;
         startIndex = i;
         return obj;

@@ -185,7 +185,7 @@ bool TPathFinder::FindPath(
     return Trace();
 }
 
-bool TPathFinder::Enters(std::uint32_t next, int k, std::uint32_t start)
+inline bool TPathFinder::Enters(std::uint32_t next, int k, std::uint32_t start)
 {
     std::uint64_t &bits = m_Labelled[next >> 6];
     const std::uint64_t bit = std::uint64_t(1) << (next & 63);
