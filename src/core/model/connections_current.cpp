@@ -2,9 +2,14 @@
 // Saving describes the connections, and recomputing them costs as much as reading the net again.
 // Whether they are still what a recomputation would give is told by a fingerprint of everything
 // the recomputation reads and writes, taken right after it ran; any edit, undo, drag or direct
-// change of a link since then gives another fingerprint.
+// change of a link since then gives another fingerprint. The links of pieces and positions enter
+// through the document's count of link changes: reading them back would lock each one, and an
+// object that leaves the document counts too, so a link to it cannot expire unseen.
 #include "model/drawing_objects.h"
 #include "options/display_globals.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace morvane {
 
@@ -13,22 +18,16 @@ namespace {
 class TFingerprint
 {
 public:
-    void Add(std::uint64_t v)
-    {
-        // The mixer of splitmix64: every input bit reaches every output bit.
-        v += 0x9E3779B97F4A7C15ull;
-        v = (v ^ (v >> 30)) * 0xBF58476D1CE4E5B9ull;
-        v = (v ^ (v >> 27)) * 0x94D049BB133111EBull;
-        m_value = (m_value ^ (v ^ (v >> 31))) * 0x100000001B3ull + 1;
-    }
+    // Each step is a bijection of the running value, so two inputs that differ in one word give
+    // different fingerprints.
+    void Add(std::uint64_t v) { m_value = (m_value ^ v) * 0x100000001B3ull; }
     void Add(const void *p) { Add(std::uint64_t(reinterpret_cast<std::uintptr_t>(p))); }
     void Add(const std::string &text)
     {
         Add(text.size());
         for (std::size_t i = 0; i < text.size(); i += 8) {
             std::uint64_t word = 0;
-            for (std::size_t k = i; k < text.size() && k < i + 8; ++k)
-                word = (word << 8) | std::uint8_t(text[k]);
+            std::memcpy(&word, text.data() + i, std::min<std::size_t>(8, text.size() - i));
             Add(word);
         }
     }
@@ -50,6 +49,7 @@ std::uint64_t TDrawingObjects::ConnectionsFingerprint() const
 {
     TFingerprint f;
     f.Add(std::uint64_t(std::uint32_t(Globals().Esize)));
+    f.Add(m_linkChanges);
     f.Add(m_objects.size());
     for (const auto &owned : m_objects) {
         const TDrawingObject *obj = owned.get();
@@ -61,17 +61,11 @@ std::uint64_t TDrawingObjects::ConnectionsFingerprint() const
         case okArc: {
             const auto *arc = static_cast<const TArc *>(obj);
             f.Add(std::uint64_t(arc->ArcFlags) | (std::uint64_t(arc->Arrowed) << 8));
-            f.Add(arc->PrevArc());
-            f.Add(arc->NextArc());
-            f.Add(arc->FromNode());
-            f.Add(arc->ToNode());
             break;
         }
         case okPosition: {
             const auto *p = static_cast<const TPosition *>(obj);
             f.Add(p->selfLabel());
-            f.Add(p->InArc());
-            f.Add(p->OutArc());
             break;
         }
         case okTransition: {

@@ -153,6 +153,7 @@ std::shared_ptr<TDrawingObject> TDrawingObjects::Remove(TDrawingObject *obj)
     }
     RemoveFromKindList(obj);
     obj->m_owner = nullptr;
+    NoteLinkChange();
     return owned;
 }
 
@@ -165,6 +166,7 @@ void TDrawingObjects::Clear()
     m_arcs.clear();
     for (auto &obj : objects)
         obj->m_owner = nullptr;
+    NoteLinkChange();
     // Objects still held by undo records survive; the rest are destroyed here.
 }
 

@@ -197,6 +197,9 @@ public:
     // RebuildConnections, unless the connections are still as the last one left them and
     // nothing they are computed from changed since (connections_current.cpp).
     void UpdateConnections();
+    // Called by the link setters of the objects, and when objects leave: reading every link
+    // back would cost an atomic operation per link.
+    void NoteLinkChange() { ++m_linkChanges; }
     // ResolveEnds on each piece, with the look-ups shared by all of them.
     void ResolveEndsOf(const std::vector<TArc *> &arcs);
     void RelinkIndexes();
@@ -269,6 +272,7 @@ private:
     std::vector<std::unique_ptr<TUndoObject>> m_redoList;
     bool m_hasUndoLists = false;
     std::uint64_t m_lastSerial = 0;
+    std::uint64_t m_linkChanges = 0;
     // Taken at the end of the last RebuildConnections.
     std::optional<std::uint64_t> m_connectionsFingerprint;
 };
