@@ -125,7 +125,7 @@ TXMLExport::TXMLExport(TDrawingObjects &document, std::string fileName)
 std::string TXMLExport::GetXMLText()
 {
     if (RebuildFirst)
-        Document.RebuildConnections();
+        Document.UpdateConnections();
     const std::size_t segments = Document.Arcs().size();
     const unsigned format = pugi::format_indent | pugi::format_no_declaration;
     StringWriter out;

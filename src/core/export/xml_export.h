@@ -19,8 +19,8 @@ class TXMLExport
 public:
     TXMLExport(TDrawingObjects &document, std::string fileName);
 
-    // Recomputes the connections (unless RebuildFirst is off), then answers the serialised tree
-    // (lines end in LF, no XML declaration, UTF-8).
+    // Brings the connections up to date (unless RebuildFirst is off), then answers the serialised
+    // tree (lines end in LF, no XML declaration, UTF-8).
     std::string GetXMLText();
     // The text as the file holds it: every line ended by CR LF.
     std::string GetFileText();

@@ -576,6 +576,7 @@ void TDrawingObjects::RebuildConnections()
         t->InIndex = build(t->InArcs, true);
         t->OutIndex = build(t->OutArcs, false);
     }
+    m_connectionsFingerprint = ConnectionsFingerprint();
 }
 
 void TDrawingObjects::RelinkIndexes()

@@ -22,6 +22,12 @@ void TDrawingObject::Init(TColor color)
     Mode = omNormal;
 }
 
+void TDrawingObject::NoteLinkChange() const
+{
+    if (m_owner)
+        m_owner->NoteLinkChange();
+}
+
 std::int32_t TDrawingObject::xUnit() const
 {
     return m_owner ? m_owner->xBaseUnit() : 1;
@@ -249,10 +255,12 @@ TArc *TPosition::OutArc() const
 void TPosition::SetInArc(TArc *arc)
 {
     m_InArc = WeakOf(arc);
+    NoteLinkChange();
 }
 void TPosition::SetOutArc(TArc *arc)
 {
     m_OutArc = WeakOf(arc);
+    NoteLinkChange();
 }
 
 void TPosition::AssignTo(TDrawingObject &dest) const
@@ -264,6 +272,7 @@ void TPosition::AssignTo(TDrawingObject &dest) const
         p->Capacity = Capacity;
         p->m_InArc = m_InArc;
         p->m_OutArc = m_OutArc;
+        p->NoteLinkChange();
         p->Color = Color;
         p->FillColor = FillColor;
     }
@@ -385,18 +394,22 @@ TArc *TArc::PrevArc() const
 void TArc::SetNextArc(TArc *arc)
 {
     m_NextArc = WeakOf(arc);
+    NoteLinkChange();
 }
 void TArc::SetPrevArc(TArc *arc)
 {
     m_PrevArc = WeakOf(arc);
+    NoteLinkChange();
 }
 void TArc::SetFromNode(TDrawingObject *node)
 {
     m_FromNode = WeakOf(node);
+    NoteLinkChange();
 }
 void TArc::SetToNode(TDrawingObject *node)
 {
     m_ToNode = WeakOf(node);
+    NoteLinkChange();
 }
 
 void TArc::UpdateExtent()
@@ -413,6 +426,7 @@ void TArc::AssignTo(TDrawingObject &dest) const
         a->m_PrevArc = m_PrevArc;
         a->m_FromNode = m_FromNode;
         a->m_ToNode = m_ToNode;
+        a->NoteLinkChange();
         a->Arrowed = Arrowed;
         a->What = What;
         a->ArcFlags = ArcFlags;

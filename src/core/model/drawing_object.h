@@ -212,6 +212,8 @@ protected:
         const std::string &label);
     std::int32_t xUnit() const;
     std::int32_t yUnit() const;
+    // Tells the owner that a link changed.
+    void NoteLinkChange() const;
 
 private:
     friend class TDrawingObjects;

@@ -154,6 +154,7 @@ std::shared_ptr<TDrawingObject> TDrawingObjects::Remove(TDrawingObject *obj)
     }
     RemoveFromKindList(obj);
     obj->m_owner = nullptr;
+    NoteLinkChange();
     return owned;
 }
 
@@ -166,6 +167,7 @@ void TDrawingObjects::Clear()
     m_arcs.clear();
     for (auto &obj : objects)
         obj->m_owner = nullptr;
+    NoteLinkChange();
     // Objects still held by undo records survive; the rest are destroyed here.
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -194,6 +195,12 @@ public:
 
     // --- Arc chains and connections (connections.cpp) ---
     void RebuildConnections();
+    // RebuildConnections, unless the connections are still as the last one left them and
+    // nothing they are computed from changed since (connections_current.cpp).
+    void UpdateConnections();
+    // Called by the link setters of the objects, and when objects leave: reading every link
+    // back would cost an atomic operation per link.
+    void NoteLinkChange() { ++m_linkChanges; }
     // ResolveEnds on each piece, with the look-ups shared by all of them.
     void ResolveEndsOf(const std::vector<TArc *> &arcs);
     void RelinkIndexes();
@@ -253,6 +260,7 @@ private:
         std::uint8_t kind, TDrawingObject *target, std::int32_t step);
     void RescaleX(std::int32_t u);
     void RescaleY(std::int32_t u);
+    std::uint64_t ConnectionsFingerprint() const;
 
     TDocumentHost *m_host = nullptr;
     TMessageList *m_messages = nullptr;
@@ -271,6 +279,9 @@ private:
     std::vector<std::unique_ptr<TUndoObject>> m_redoList;
     bool m_hasUndoLists = false;
     std::uint64_t m_lastSerial = 0;
+    std::uint64_t m_linkChanges = 0;
+    // Taken at the end of the last RebuildConnections.
+    std::optional<std::uint64_t> m_connectionsFingerprint;
 };
 
 } // namespace morvane

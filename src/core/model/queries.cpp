@@ -155,6 +155,7 @@ std::vector<std::shared_ptr<TDrawingObject>> TDrawingObjects::RemoveWhere(
     }
     if (removed.empty())
         return removed;
+    NoteLinkChange();
     m_objects.resize(kept);
     auto compact = [](auto &list) {
         std::size_t k = 0;

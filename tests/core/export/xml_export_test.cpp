@@ -6,6 +6,9 @@
 #include "model/chain_building.h"
 
 #include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace morvane {
 namespace {
@@ -86,6 +89,46 @@ TEST_F(XmlExportTest, DescribesTransitionsWithTheirArcsAndThenThePlaces)
         "\t<transitions />\n"
         "\t<places />\n"
         "</gn>\n");
+}
+
+// Saving skips recomputing connections that are still current; every change after the last
+// recomputation must make it recompute, or the description would show stale links.
+TEST_F(XmlExportTest, ChangesSinceTheLastRebuildAreDescribed)
+{
+    auto state = [this] {
+        TXMLExport asIs(doc, "");
+        asIs.RebuildFirst = false;
+        std::string text = asIs.GetXMLText();
+        for (const TTransition *t : doc.Transitions())
+            for (const TStringList *list : { &t->InIndex, &t->OutIndex })
+                for (const TStringItem &item : *list)
+                    text += "|" + item.Text;
+        return text;
+    };
+    const std::vector<std::pair<const char *, std::function<void()>>> changes = {
+        { "piece end moved off its node",
+            [this] {
+                auto *arc = doc.Arcs()[2];
+                arc->SetBottom(400);
+                arc->UpdateExtent();
+            } },
+        { "position relabelled", [this] { doc.Positions()[0]->SetselfLabel("L9"); } },
+        { "link cut directly", [this] { doc.Arcs()[1]->SetPrevArc(nullptr); } },
+        { "piece removed", [this] { doc.Remove(doc.Arcs()[0]); } },
+    };
+    for (const auto &[name, change] : changes) {
+        SCOPED_TRACE(name);
+        doc.Clear();
+        BuildNet();
+        doc.RebuildConnections();
+        change();
+        const std::string stale = state();
+        (void)TXMLExport(doc, "").GetXMLText();
+        const std::string described = state();
+        doc.RebuildConnections();
+        EXPECT_NE(stale, state());
+        EXPECT_EQ(described, state());
+    }
 }
 
 TEST_F(XmlExportTest, FileBesideTheNetIsReadByXmllint)
