@@ -7,7 +7,6 @@ namespace morvane {
 
 void RunPostReadSteps(TDrawingObjects &net)
 {
-    net.RelinkIndexes();
     net.RebuildConnections();
 }
 

@@ -7,7 +7,6 @@
 #include "model/point_cache.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace morvane {
 
@@ -577,25 +576,6 @@ void TDrawingObjects::RebuildConnections()
         t->OutIndex = build(t->OutArcs, false);
     }
     m_connectionsFingerprint = ConnectionsFingerprint();
-}
-
-void TDrawingObjects::RelinkIndexes()
-{
-    std::unordered_map<std::string, TPosition *> byLabel;
-    byLabel.reserve(m_positions.size());
-    for (auto *p : m_positions)
-        byLabel.emplace(p->selfLabel(), p);
-    auto relink = [&byLabel](TStringList &list) {
-        for (auto &entry : list) {
-            const auto it = byLabel.find(entry.Text);
-            if (it != byLabel.end())
-                entry.Object = WeakOf(it->second);
-        }
-    };
-    for (auto *t : m_transitions) {
-        relink(t->InIndex);
-        relink(t->OutIndex);
-    }
 }
 
 namespace {

@@ -365,8 +365,9 @@ public:
 
 private:
     friend class TEndsMemo;
-    // Written and read by TEndsMemo only.
-    TEndsSeen m_seen;
+    // Written and read by TEndsMemo only; made on the first pass that remembers the piece, so
+    // the many pieces of a net just read carry no room for it.
+    std::unique_ptr<TEndsSeen> m_seen;
     std::weak_ptr<TDrawingObject> m_NextArc;
     std::weak_ptr<TDrawingObject> m_PrevArc;
     std::weak_ptr<TDrawingObject> m_FromNode;

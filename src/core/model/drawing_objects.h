@@ -203,7 +203,6 @@ public:
     void NoteLinkChange() { ++m_linkChanges; }
     // ResolveEnds on each piece, with the look-ups shared by all of them.
     void ResolveEndsOf(const std::vector<TArc *> &arcs);
-    void RelinkIndexes();
     void Rewire();
     // Resolves the pieces marked as freshly drawn and merges them where they continue on one
     // line. A marked piece whose surroundings and links did not change since the last call keeps

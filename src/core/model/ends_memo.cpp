@@ -100,11 +100,23 @@ void TEndsMemo::BeginPass(const TDrawingObjects &doc)
     m_spare.clear();
 }
 
+TEndsSeen &TEndsMemo::Seen(TArc &arc)
+{
+    if (!arc.m_seen)
+        arc.m_seen = std::make_unique<TEndsSeen>();
+    return *arc.m_seen;
+}
+
+void TEndsMemo::Keep(TArc &arc) const
+{
+    Seen(arc).Pass = m_pass;
+}
+
 bool TEndsMemo::NeedsResolving(const TArc &arc) const
 {
-    const TEndsSeen &seen = arc.m_seen;
-    if (m_everything || seen.Pass != m_lastPass)
+    if (m_everything || !arc.m_seen || arc.m_seen->Pass != m_lastPass)
         return true;
+    const TEndsSeen &seen = *arc.m_seen;
     if (!SameObject(arc.m_PrevArc, seen.Prev) || !SameObject(arc.m_NextArc, seen.Next)
         || !SameObject(arc.m_FromNode, seen.From) || !SameObject(arc.m_ToNode, seen.To)
         || arc.Arrowed != seen.Arrowed || arc.ArcFlags != seen.Flags)
@@ -117,7 +129,7 @@ bool TEndsMemo::NeedsResolving(const TArc &arc) const
 
 void TEndsMemo::Remember(TArc &arc) const
 {
-    TEndsSeen &seen = arc.m_seen;
+    TEndsSeen &seen = Seen(arc);
     seen.Prev = arc.m_PrevArc;
     seen.Next = arc.m_NextArc;
     seen.From = arc.m_FromNode;

@@ -26,7 +26,7 @@ public:
     // After the piece was resolved in this pass.
     void Remember(TArc &arc) const;
     // After NeedsResolving said no: what the piece holds stays valid for this pass.
-    void Keep(TArc &arc) const { arc.m_seen.Pass = m_pass; }
+    void Keep(TArc &arc) const;
     // The document's FindNextAt, answered from the objects as the pass began.
     TDrawingObject *FindNextAt(std::int32_t x, std::int32_t y, std::uint8_t kindMask,
         std::size_t &startIndex, const TDrawingObject *exclude) const;
@@ -41,6 +41,7 @@ private:
         std::int32_t left = 0, top = 0, right = 0, bottom = 0, width = 0, height = 0;
         std::uint8_t kind = 0;
     };
+    static TEndsSeen &Seen(TArc &arc);
     void Fill(Entry &e, TDrawingObject &obj) const;
     void Dirty(const THitBox &box);
 

@@ -191,7 +191,7 @@ std::size_t TSpatialIndex::Search(std::int32_t x, std::int32_t y, std::uint8_t k
         for (std::uint32_t c = node.first; c < node.first + node.count; ++c) {
             const Entry &e = m_entries[c];
             if (e.index < start || e.index >= bound() || !(e.kind & kindMask)
-                || !e.box.Contains(x, y) || m_doc.Object(e.index) == exclude)
+                || !e.box.Contains(x, y) || (exclude && m_doc.Object(e.index) == exclude))
                 continue;
             std::size_t at = std::min(hits, k - 1);
             for (; at > 0 && found[at - 1] > e.index; --at)

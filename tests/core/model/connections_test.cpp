@@ -120,7 +120,7 @@ TEST_F(ConnectionsTest, RemovingBelowAThresholdIsOneUndoableStepEach)
     EXPECT_EQ(doc.Arcs(), Arcs { attached });
 }
 
-TEST_F(ConnectionsTest, IndexListsFollowTheArcListAndRelinkByLabel)
+TEST_F(ConnectionsTest, IndexListsFollowTheArcList)
 {
     auto *t = Node<TTransition>(doc, 200, 0, "Z1");
     auto *p1 = Node<TPosition>(doc, 0, 0, "P1");
@@ -135,13 +135,6 @@ TEST_F(ConnectionsTest, IndexListsFollowTheArcListAndRelinkByLabel)
     EXPECT_EQ(t->InIndex[0].Text, "P2");
     EXPECT_EQ(t->InIndex[0].Object.lock().get(), p2);
     EXPECT_EQ(t->InIndex[1].Object.lock().get(), p1);
-
-    // After reading, the lists hold labels only; the first position of a label wins.
-    Node<TPosition>(doc, 600, 0, "P1");
-    t->InIndex = { { "P1", {} }, { "P9", {} } };
-    doc.RelinkIndexes();
-    EXPECT_EQ(t->InIndex[0].Object.lock().get(), p1);
-    EXPECT_TRUE(t->InIndex[1].Object.expired());
 }
 
 TEST_F(ConnectionsTest, PiecesDrawnInALoopDoNotHangTheChainWalks)
