@@ -77,45 +77,6 @@ QPalette DefaultPalette()
     return QGuiApplication::instance() ? QGuiApplication::palette() : QPalette();
 }
 
-// Walks a one-pixel line from (x0, y0) towards (x1, y1), leaving out the end point, and hands
-// every `every`-th pixel counted from the start to `put`, but only those whose major coordinate
-// lies in 0 .. limit − 1 (the image's width or height). Each pixel depends on the line's ends
-// alone, never on where the image cuts the line, so a line comes out the same in any band of a
-// picture or strip of a scrolled window.
-template <class Put>
-void StepLine(long long x0, long long y0, long long x1, long long y1, long long width,
-    long long height, long long every, Put put)
-{
-    const long long dx = x1 - x0, dy = y1 - y0;
-    const long long adx = std::abs(dx), ady = std::abs(dy);
-    const long long steps = std::max(adx, ady);
-    if (steps == 0)
-        return;
-    const bool xMajor = adx >= ady;
-    const long long major = xMajor ? adx : ady, minor = xMajor ? ady : adx;
-    const long long sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
-    const long long sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
-    const long long m0 = xMajor ? x0 : y0, n0 = xMajor ? y0 : x0;
-    const long long limit = xMajor ? width : height;
-    long long first = 0, last = steps - 1;
-    if (sMajor > 0) {
-        first = std::max(first, -m0);
-        last = std::min(last, limit - 1 - m0);
-    } else {
-        first = std::max(first, m0 - (limit - 1));
-        last = std::min(last, m0);
-    }
-    first += (every - first % every) % every;
-    for (long long i = first; i <= last; i += every) {
-        const long long m = m0 + sMajor * i;
-        const long long n = n0 + sMinor * ((2 * i * minor + major) / (2 * major));
-        if (xMajor)
-            put(m, n);
-        else
-            put(n, m);
-    }
-}
-
 } // namespace
 
 QtCanvas::QtCanvas(QPaintDevice *device)
@@ -406,8 +367,35 @@ void QtCanvas::DottedLine(long long x0, long long y0, long long x1, long long y1
         Release();
     const QRgb colour = ToQColor(m_penColor).rgb() & 0xFFFFFFu;
     const bool notXor = m_penMode == TPenMode::NotXor;
-    StepLine(x0, y0, x1, y1, m_width, m_height, 3,
-        [&](long long x, long long y) { PutPixel(x, y, colour, notXor); });
+    const long long dx = x1 - x0, dy = y1 - y0;
+    const long long adx = std::abs(dx), ady = std::abs(dy);
+    const long long steps = std::max(adx, ady); // the end point is left out
+    if (steps == 0)
+        return;
+    const bool xMajor = adx >= ady;
+    const long long major = xMajor ? adx : ady, minor = xMajor ? ady : adx;
+    const long long sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const long long sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
+    const long long m0 = xMajor ? x0 : y0, n0 = xMajor ? y0 : x0;
+    const long long limit = xMajor ? m_width : m_height;
+    // Steps whose major coordinate lies on the image.
+    long long first = 0, last = steps - 1;
+    if (sMajor > 0) {
+        first = std::max(first, -m0);
+        last = std::min(last, limit - 1 - m0);
+    } else {
+        first = std::max(first, m0 - (limit - 1));
+        last = std::min(last, m0);
+    }
+    first += (3 - first % 3) % 3; // the dots fall on every third step from the start
+    for (long long i = first; i <= last; i += 3) {
+        const long long m = m0 + sMajor * i;
+        const long long n = n0 + sMinor * ((2 * i * minor + major) / (2 * major));
+        if (xMajor)
+            PutPixel(m, n, colour, notXor);
+        else
+            PutPixel(n, m, colour, notXor);
+    }
 }
 
 // Set on the image's pixels directly, where Qt would cut a long line where it enters the image
