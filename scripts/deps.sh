@@ -10,7 +10,7 @@ MORVANE_PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     fonts-liberation imagemagick libxml2-utils poppler-utils
     texlive-latex-base texlive-lang-cyrillic
-    xvfb xauth desktop-file-utils shared-mime-info libgraphviz-dev
+    xvfb xauth desktop-file-utils shared-mime-info libgraphviz-dev libmimalloc-dev
 )
 
 morvane_missing_packages() {
