@@ -13,10 +13,15 @@
 
 namespace {
 
-[[maybe_unused]] const bool largePages = [] {
+void UseLargePages(int, char **, char **)
+{
     if (!std::getenv("MIMALLOC_LARGE_OS_PAGES"))
         mi_option_enable(mi_option_large_os_pages);
-    return mi_option_is_enabled(mi_option_large_os_pages);
-}();
+}
 
 } // namespace
+
+// Before any library's start-up code, which already allocates.
+[[gnu::section(".preinit_array"), gnu::used]] void (*const morvaneUseLargePages)(
+    int, char **, char **)
+    = UseLargePages;
