@@ -183,11 +183,11 @@ void BM_WizardHandleMove50By50(benchmark::State &state)
 BENCHMARK(BM_WizardHandleMove50By50)->Unit(benchmark::kMillisecond);
 
 // A wheel step of three grid rows, down and back, in a 1280 x 800 window over the first of
-// three dense clusters (24,000 overlapping objects), shown on the screen.
+// three or thirty dense clusters (24,000 or 240,000 overlapping objects), shown on the screen.
 void BM_WheelStepDenseNet(benchmark::State &state)
 {
     TNet &net = NetOf(0);
-    bench::BuildServersAndClients(net.Net(), 3);
+    bench::BuildServersAndClients(net.Net(), int(state.range(0)));
     net.MarkSaved(); // the next run closes the window without asking
     QWidget &frame = *net.parentWidget();
     Main().resize(1500, 1100);
@@ -205,7 +205,7 @@ void BM_WheelStepDenseNet(benchmark::State &state)
         state.SkipWithError("the wheel did not scroll");
     state.counters["objects"] = double(net.Net().Count());
 }
-BENCHMARK(BM_WheelStepDenseNet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelStepDenseNet)->Arg(3)->Arg(30)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace morvane

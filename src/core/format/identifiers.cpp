@@ -102,24 +102,6 @@ constexpr std::array<TCursorIdent, 22> kCursors = { {
 
 } // namespace
 
-bool SameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x == y)
-            continue;
-        if (x >= 'A' && x <= 'Z')
-            x = char(x + 32);
-        if (y >= 'A' && y <= 'Z')
-            y = char(y + 32);
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 const char *ColorToIdent(std::uint32_t color)
 {
     for (const auto &c : kColors)
