@@ -23,11 +23,16 @@ bool IsEmpty(const THitBox &b)
     return b.x1 > b.x2 || b.y1 > b.y2;
 }
 
-// Position of a cell along the Hilbert curve filling a 65,536-cell square.
+// Entries are ordered on a square grid of kSide by kSide cells: kKeyBits for a cell, two more
+// for the group above them, and the position of the entry below.
+constexpr std::uint32_t kSide = 1u << 15;
+constexpr int kKeyBits = 30;
+
+// Position of a cell along the Hilbert curve filling the grid.
 std::uint32_t HilbertKey(std::uint32_t x, std::uint32_t y)
 {
     std::uint32_t d = 0;
-    for (std::uint32_t s = 1u << 15; s > 0; s >>= 1) {
+    for (std::uint32_t s = kSide / 2; s > 0; s >>= 1) {
         const std::uint32_t rx = (x & s) ? 1 : 0, ry = (y & s) ? 1 : 0;
         d += s * s * ((3 * rx) ^ ry);
         if (ry == 0) {
@@ -39,12 +44,6 @@ std::uint32_t HilbertKey(std::uint32_t x, std::uint32_t y)
         }
     }
     return d;
-}
-
-// An int32 as an unsigned number of the same order.
-std::uint64_t Ordered(std::int32_t v)
-{
-    return std::uint64_t(std::uint32_t(v) ^ 0x80000000u);
 }
 
 // Sorts the children [first, first + count) of one tree node by their smallest index.
@@ -70,13 +69,8 @@ TSpatialIndex::TSpatialIndex(const TDrawingObjects &doc)
     // pieces lying in one row or column stays as thin as they are, and small nodes do not share
     // leaves with the long rectangles of pieces around them.
     enum TGroup : std::uint8_t { gNodes, gRows, gColumns, gOther, kGroups };
-    struct Sorted
-    {
-        std::uint64_t key;
-        std::uint32_t at;
-        TGroup group;
-    };
-    std::vector<Sorted> order;
+    // Per entry, its group and sort key above its position, sorted as plain numbers.
+    std::vector<std::uint64_t> order;
     order.reserve(n);
     m_entries.reserve(n);
     std::array<std::size_t, kGroups> sizes {};
@@ -102,40 +96,42 @@ TSpatialIndex::TSpatialIndex(const TDrawingObjects &doc)
         all = sizes[group]++ == 0 ? box
                                   : Box { std::min(all.x1, box.x1), std::min(all.y1, box.y1),
                                         std::max(all.x2, box.x2), std::max(all.y2, box.y2) };
-        order.push_back({ 0, std::uint32_t(m_entries.size()), group });
+        order.push_back(std::uint64_t(group) << kKeyBits << 32 | m_entries.size());
         m_entries.push_back({ box, std::uint32_t(i), std::uint8_t(obj.Kind()) });
     }
 
     // Rows by their top and left side, columns by their left and top side, the rest by centre
-    // along the Hilbert curve.
+    // along the Hilbert curve, each on a grid of kSide cells over the group's bounds.
     auto scaled = [](std::int64_t v, std::int32_t lo, std::int32_t hi) {
-        return hi == lo ? 0u : std::uint32_t(double(v - lo) / (double(hi) - lo) * 65535.0);
+        return hi == lo ? 0u : std::uint32_t(double(v - lo) / (double(hi) - lo) * (kSide - 1));
     };
-    for (Sorted &s : order) {
-        const Box &b = m_entries[s.at].box;
-        const Box &all = bounds[s.group];
-        if (s.group == gRows) {
-            s.key = Ordered(b.y1) << 32 | Ordered(b.x1);
-        } else if (s.group == gColumns) {
-            s.key = Ordered(b.x1) << 32 | Ordered(b.y1);
+    for (std::uint64_t &o : order) {
+        const auto group = TGroup(o >> 32 >> kKeyBits);
+        const Box &b = m_entries[std::uint32_t(o)].box;
+        const Box &all = bounds[group];
+        const std::uint32_t x = scaled(b.x1, all.x1, all.x2), y = scaled(b.y1, all.y1, all.y2);
+        std::uint32_t key = 0;
+        if (group == gRows) {
+            key = y * kSide + x;
+        } else if (group == gColumns) {
+            key = x * kSide + y;
         } else {
             const std::int64_t cx = (std::int64_t(b.x1) + b.x2) / 2;
             const std::int64_t cy = (std::int64_t(b.y1) + b.y2) / 2;
-            s.key = HilbertKey(scaled(cx, all.x1, all.x2), scaled(cy, all.y1, all.y2));
+            key = HilbertKey(scaled(cx, all.x1, all.x2), scaled(cy, all.y1, all.y2));
         }
+        o |= std::uint64_t(key) << 32;
     }
-    std::sort(order.begin(), order.end(), [](const Sorted &a, const Sorted &b) {
-        return a.group != b.group ? a.group < b.group : a.key < b.key;
-    });
+    std::sort(order.begin(), order.end());
     // Entries into that order in place, one cycle of the permutation after the other.
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (order[i].at == i)
+        if (std::uint32_t(order[i]) == i)
             continue;
         const Entry held = m_entries[i];
         std::size_t j = i;
         for (;;) {
-            const std::size_t from = order[j].at;
-            order[j].at = std::uint32_t(j);
+            const std::size_t from = std::uint32_t(order[j]);
+            order[j] = j;
             if (from == i) {
                 m_entries[j] = held;
                 break;
