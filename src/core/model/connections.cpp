@@ -562,8 +562,8 @@ void TDrawingObjects::RebuildConnections(std::size_t twoThreadsFrom)
         t->OutArcs.clear();
     }
     if (!m_arcs.empty()) {
-        TPointCache points(*this);
-        points.CompleteAll(twoThreadsFrom);
+        TPointCache points(*this, twoThreadsFrom);
+        points.CompleteAll();
         for (auto *a : m_arcs)
             Resolve(*a, points);
         for (auto *a : m_arcs)

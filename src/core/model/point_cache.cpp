@@ -8,6 +8,7 @@
 #include <bit>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace morvane {
 
@@ -21,18 +22,41 @@ void Keep(std::uint32_t (&pair)[2], std::uint32_t index)
         pair[1] = index;
 }
 
+// A second thread running the job, or none when the system has none to give.
+template <class Job> std::jthread StartOrNot(Job job)
+{
+    try {
+        return std::jthread(std::move(job));
+    } catch (const std::system_error &) {
+        return {};
+    }
+}
+
 } // namespace
 
-TPointCache::TPointCache(const TDrawingObjects &doc)
+TPointCache::TPointCache(const TDrawingObjects &doc, std::size_t twoThreadsFrom)
     : m_doc(doc)
-    , m_index(doc)
+    , m_twoThreads(doc.Arcs().size() >= twoThreadsFrom)
 {
     m_slots.resize(std::bit_ceil(4 * doc.Arcs().size() + 4));
     m_known.reserve(2 * doc.Arcs().size());
     const std::int64_t esize = Globals().Esize;
+    // The index and the table of ends are made from the document alone, each by one thread.
+    std::jthread gatherer;
+    if (m_twoThreads)
+        gatherer = StartOrNot([this, esize] { Gather(esize); });
+    m_index.emplace(doc);
+    if (gatherer.joinable())
+        gatherer.join();
+    else
+        Gather(esize);
+}
+
+void TPointCache::Gather(std::int64_t esize)
+{
     // In component order, so that each pair keeps the first two.
-    for (std::size_t i = 0; i < doc.Count(); ++i) {
-        const TDrawingObject &obj = *doc.Object(i);
+    for (std::size_t i = 0; i < m_doc.Count(); ++i) {
+        const TDrawingObject &obj = *m_doc.Object(i);
         if (obj.Kind() != okArc)
             continue;
         const auto index = std::uint32_t(i);
@@ -69,10 +93,10 @@ TPointCache::Known &TPointCache::Find(std::int32_t x, std::int32_t y)
 void TPointCache::Complete(Known &known) const
 {
     TPointSummary &sum = known.summary;
-    if (!m_index.FindFirstAt(known.x, known.y, okNodes, &sum.node, 1))
+    if (!m_index->FindFirstAt(known.x, known.y, okNodes, &sum.node, 1))
         sum.node = TPointSummary::kNone;
     sum.on[0] = sum.on[1] = TPointSummary::kNone;
-    m_index.FindFirstAt(known.x, known.y, okArc, sum.on, 2);
+    m_index->FindFirstAt(known.x, known.y, okArc, sum.on, 2);
 }
 
 const TPointSummary &TPointCache::At(std::int32_t x, std::int32_t y)
@@ -83,7 +107,7 @@ const TPointSummary &TPointCache::At(std::int32_t x, std::int32_t y)
     return known.summary;
 }
 
-void TPointCache::CompleteAll(std::size_t twoThreadsFrom)
+void TPointCache::CompleteAll()
 {
     // Blocks of entries taken in turn keep the two shares even wherever the costly points lie.
     constexpr std::size_t kBlock = 1024;
@@ -93,16 +117,10 @@ void TPointCache::CompleteAll(std::size_t twoThreadsFrom)
                 if (m_known[i].summary.on[0] == kUnasked)
                     Complete(m_known[i]);
     };
-    if (m_known.size() >= twoThreadsFrom) {
-        try {
-            std::jthread helper(share, 1, 2);
-            share(0, 2);
-            return;
-        } catch (const std::system_error &) {
-            // No second thread to be had: this one makes the rest.
-        }
-    }
-    share(0, 1);
+    std::jthread helper;
+    if (m_twoThreads)
+        helper = StartOrNot([&share] { share(1, 2); });
+    share(0, helper.joinable() ? 2 : 1);
 }
 
 } // namespace morvane

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace morvane {
@@ -31,15 +32,15 @@ struct TPointSummary
 class TPointCache
 {
 public:
-    explicit TPointCache(const TDrawingObjects &doc);
+    // From this many pieces on, the work of making the cache is shared with a second thread.
+    static constexpr std::size_t kTwoThreadsFrom = 20000;
+    explicit TPointCache(const TDrawingObjects &doc, std::size_t twoThreadsFrom = kTwoThreadsFrom);
 
     const TDrawingObjects &Doc() const { return m_doc; }
     const TPointSummary &At(std::int32_t x, std::int32_t y);
 
-    // A pass that asks about every piece end has them all made at once; from this many end
-    // points on, shared with a second thread.
-    static constexpr std::size_t kTwoThreadsFrom = 20000;
-    void CompleteAll(std::size_t twoThreadsFrom = kTwoThreadsFrom);
+    // A pass that asks about every piece end has them all made at once.
+    void CompleteAll();
 
 private:
     struct Known
@@ -52,10 +53,14 @@ private:
     // The entry of a point, made on first use. The table has room for both ends of every
     // piece, and only such ends are asked about.
     Known &Find(std::int32_t x, std::int32_t y);
+    // The pieces ending and starting at each end point.
+    void Gather(std::int64_t esize);
     void Complete(Known &known) const;
 
     const TDrawingObjects &m_doc;
-    const TSpatialIndex m_index;
+    bool m_twoThreads;
+    // Made while the ends are gathered.
+    std::optional<const TSpatialIndex> m_index;
     // Index into m_known plus one; 0 marks a free slot. The key is compared in the entry, which
     // is read anyway, so the table stays a quarter as large.
     std::vector<std::uint32_t> m_slots;
