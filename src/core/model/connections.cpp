@@ -570,21 +570,22 @@ void TDrawingObjects::RebuildConnections(std::size_t twoThreadsFrom)
             if (a->ArcFlags & kTouchesNode)
                 Propagate(*a, points, true);
     }
+    // The lists keep their room from the last rebuild.
+    auto build = [](TStringList &list, const std::vector<std::weak_ptr<TDrawingObject>> &arcs,
+                     bool inputs) {
+        list.clear();
+        list.reserve(arcs.size());
+        for (const auto &w : arcs) {
+            const auto arc = std::static_pointer_cast<TArc>(w.lock());
+            if (!arc)
+                continue;
+            if (TDrawingObject *node = inputs ? arc->FromNode() : arc->ToNode())
+                list.push_back({ node->selfLabel(), WeakOf(node) });
+        }
+    };
     for (auto *t : m_transitions) {
-        auto build = [](const std::vector<std::weak_ptr<TDrawingObject>> &arcs, bool inputs) {
-            TStringList list;
-            list.reserve(arcs.size());
-            for (const auto &w : arcs) {
-                const auto arc = std::static_pointer_cast<TArc>(w.lock());
-                if (!arc)
-                    continue;
-                if (TDrawingObject *node = inputs ? arc->FromNode() : arc->ToNode())
-                    list.push_back({ node->selfLabel(), WeakOf(node) });
-            }
-            return list;
-        };
-        t->InIndex = build(t->InArcs, true);
-        t->OutIndex = build(t->OutArcs, false);
+        build(t->InIndex, t->InArcs, true);
+        build(t->OutIndex, t->OutArcs, false);
     }
     m_connectionsFingerprint = ConnectionsFingerprint();
 }
