@@ -13,10 +13,10 @@ namespace morvane {
 
 namespace {
 
-constexpr std::size_t kFanout = 8;
-// The open tree nodes of one look-up: fewer than the siblings along the deepest way down, with
-// 2^32 objects at most, plus the roots.
-constexpr std::size_t kMaxOpen = 128;
+constexpr std::size_t kFanout = 16;
+// The open tree nodes of one look-up: the roots, and the siblings along the deepest way down,
+// eight levels with 2^32 objects at most.
+constexpr std::size_t kMaxOpen = 4 + kFanout * 8;
 
 bool IsEmpty(const THitBox &b)
 {
