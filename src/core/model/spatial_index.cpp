@@ -8,6 +8,7 @@
 #include <array>
 #include <cassert>
 #include <limits>
+#include <utility>
 
 namespace morvane {
 
@@ -44,6 +45,24 @@ std::uint32_t HilbertKey(std::uint32_t x, std::uint32_t y)
         }
     }
     return d;
+}
+
+// Sorts numbers by their high 32 bits, equal ones kept in their order: three passes of 11 bits.
+void SortByHighWord(std::vector<std::uint64_t> &numbers)
+{
+    constexpr int kDigit = 11;
+    std::vector<std::uint64_t> other(numbers.size());
+    for (int shift = 32; shift < 64; shift += kDigit) {
+        std::array<std::size_t, 1u << kDigit> at {};
+        for (const std::uint64_t v : numbers)
+            ++at[(v >> shift) & (at.size() - 1)];
+        std::size_t sum = 0;
+        for (std::size_t &a : at)
+            sum += std::exchange(a, sum);
+        for (const std::uint64_t v : numbers)
+            other[at[(v >> shift) & (at.size() - 1)]++] = v;
+        numbers.swap(other);
+    }
 }
 
 // Sorts the children [first, first + count) of one tree node by their smallest index.
@@ -122,7 +141,8 @@ TSpatialIndex::TSpatialIndex(const TDrawingObjects &doc)
         }
         o |= std::uint64_t(key) << 32;
     }
-    std::sort(order.begin(), order.end());
+    // Positions ascend, so equal keys keep them ascending.
+    SortByHighWord(order);
     // Entries into that order in place, one cycle of the permutation after the other.
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (std::uint32_t(order[i]) == i)
