@@ -58,6 +58,7 @@ private:
     void Complete(Known &known) const;
 
     const TDrawingObjects &m_doc;
+    // Whether the document is large enough to be worth a second thread.
     bool m_twoThreads;
     // Made while the ends are gathered.
     std::optional<const TSpatialIndex> m_index;
