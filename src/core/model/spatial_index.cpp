@@ -83,7 +83,7 @@ TSpatialIndex::TSpatialIndex(const TDrawingObjects &doc)
     : m_doc(doc)
 {
     const std::size_t n = doc.Count();
-    assert(n < std::numeric_limits<std::uint32_t>::max());
+    assert(n < (1u << 29));
     // Nodes, horizontal pieces, vertical pieces and the other pieces are packed apart: a leaf of
     // pieces lying in one row or column stays as thin as they are, and small nodes do not share
     // leaves with the long rectangles of pieces around them.
@@ -189,8 +189,8 @@ std::uint32_t TSpatialIndex::Pack(std::size_t first, std::size_t last)
         const auto count = std::uint8_t(std::min(kFanout, last - i));
         SortSmall(&m_entries[i], count, [](const Entry &e) { return e.index; });
         const Entry &head = m_entries[i];
-        TreeNode leaf { head.box, head.index, head.index, std::uint32_t(i), count, head.kind,
-            true };
+        TreeNode leaf { head.box, head.index, head.index, std::uint32_t(i), count,
+            std::uint8_t(head.kind), true };
         for (std::size_t k = i + 1; k < i + count; ++k)
             add(leaf, m_entries[k].box, m_entries[k].index, m_entries[k].index, m_entries[k].kind);
         m_tree.push_back(leaf);

@@ -51,11 +51,12 @@ private:
                 && std::uint32_t(y) - std::uint32_t(y1) <= std::uint32_t(y2) - std::uint32_t(y1);
         }
     };
+    // Twenty bytes: a document holds far fewer than 2^29 objects.
     struct Entry
     {
         Box box;
-        std::uint32_t index;
-        std::uint8_t kind;
+        std::uint32_t index : 29;
+        std::uint32_t kind : 3;
     };
     // Children lie in ascending order of their smallest index: entries when leaf, else tree
     // nodes.
