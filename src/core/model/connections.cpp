@@ -130,14 +130,17 @@ template <class Scan> void Resolve(TArc &arc, const Scan &scan)
     ResolveEnd(arc, scan);
 }
 
-TArc *FirstOtherThan(TArc *const (&pair)[2], const TArc *self)
+// Component indices of a point summary; kNone orders after every object.
+constexpr std::uint32_t kNone = TPointSummary::kNone;
+
+std::uint32_t FirstOtherThan(const std::uint32_t (&pair)[2], std::uint32_t self)
 {
     return pair[0] != self ? pair[0] : pair[1];
 }
 
-bool Before(const TDrawingObjects &doc, const TArc *a, const TArc *b)
+TArc *ArcAt(const TDrawingObjects &doc, std::uint32_t index)
 {
-    return a && (!b || doc.IndexOf(a) < doc.IndexOf(b));
+    return index == kNone ? nullptr : static_cast<TArc *>(doc.Object(index));
 }
 
 template <class Scan>
@@ -148,59 +151,61 @@ TDrawingObject *NodeAt(const Scan &scan, std::int32_t x, std::int32_t y, const T
 
 TDrawingObject *NodeAt(TPointCache &cache, std::int32_t x, std::int32_t y, const TArc &)
 {
-    return cache.At(x, y).node;
+    const std::uint32_t node = cache.At(x, y).node;
+    return node == kNone ? nullptr : cache.Doc().Object(node);
 }
 
 // The same answers as the walks above, read from the summaries of the two end points.
 void Resolve(TArc &arc, TPointCache &cache)
 {
     const TDrawingObjects &doc = cache.Doc();
+    const auto self = std::uint32_t(doc.IndexOf(&arc));
     arc.ArcFlags &= std::uint8_t(~(kTouchesNode | kBadOrientation));
     arc.SetFromNode(nullptr);
     arc.SetToNode(nullptr);
 
     const TPointSummary &head = cache.At(arc.Left(), arc.Top());
     arc.SetPrevArc(nullptr);
-    TArc *firstOn = FirstOtherThan(head.on, &arc);
-    if (head.node && (!firstOn || doc.IndexOf(head.node) < doc.IndexOf(firstOn))) {
-        arc.SetFromNode(head.node);
+    std::uint32_t firstOn = FirstOtherThan(head.on, self);
+    if (head.node < firstOn) {
+        arc.SetFromNode(doc.Object(head.node));
         arc.ArcFlags |= kTouchesNode;
-    } else if (firstOn) {
-        TArc *prev = FirstOtherThan(head.ending, &arc);
-        if (Before(doc, FirstOtherThan(head.starting, &arc), prev))
+    } else if (firstOn != kNone) {
+        const std::uint32_t prev = FirstOtherThan(head.ending, self);
+        if (FirstOtherThan(head.starting, self) < prev)
             arc.ArcFlags |= kBadOrientation;
-        if (prev && head.node) {
-            arc.SetFromNode(head.node);
+        if (prev != kNone && head.node != kNone) {
+            arc.SetFromNode(doc.Object(head.node));
             arc.ArcFlags |= kTouchesNode;
-        } else if (prev) {
-            arc.SetPrevArc(prev);
+        } else if (prev != kNone) {
+            arc.SetPrevArc(ArcAt(doc, prev));
         }
     }
 
     const TPointSummary &tail = cache.At(arc.Right(), arc.Bottom());
-    firstOn = FirstOtherThan(tail.on, &arc);
-    if (tail.node && (!firstOn || doc.IndexOf(tail.node) < doc.IndexOf(firstOn))) {
+    firstOn = FirstOtherThan(tail.on, self);
+    if (tail.node < firstOn) {
         arc.Arrowed = true;
-        arc.SetToNode(tail.node);
+        arc.SetToNode(doc.Object(tail.node));
         arc.ArcFlags |= kTouchesNode;
         arc.SetNextArc(nullptr);
-    } else if (!firstOn) {
+    } else if (firstOn == kNone) {
         arc.SetNextArc(nullptr);
         arc.Arrowed = false;
     } else {
-        TArc *next = FirstOtherThan(tail.starting, &arc);
-        if (Before(doc, FirstOtherThan(tail.ending, &arc), next))
+        const std::uint32_t next = FirstOtherThan(tail.starting, self);
+        if (FirstOtherThan(tail.ending, self) < next)
             arc.ArcFlags |= kBadOrientation;
         // Every piece passed over on the way to the next one clears the arrow.
         if (next != firstOn)
             arc.Arrowed = false;
-        if (next && tail.node) {
-            arc.SetToNode(tail.node);
+        if (next != kNone && tail.node != kNone) {
+            arc.SetToNode(doc.Object(tail.node));
             arc.Arrowed = true;
             arc.ArcFlags |= kTouchesNode;
             arc.SetNextArc(nullptr);
         } else {
-            arc.SetNextArc(next);
+            arc.SetNextArc(ArcAt(doc, next));
         }
     }
 }
@@ -543,6 +548,11 @@ std::shared_ptr<TDrawingObject> TDrawingObjects::DeleteRecorded(TDrawingObject *
 
 void TDrawingObjects::RebuildConnections()
 {
+    RebuildConnections(TPointCache::kTwoThreadsFrom);
+}
+
+void TDrawingObjects::RebuildConnections(std::size_t twoThreadsFrom)
+{
     for (auto *p : m_positions) {
         p->SetInArc(nullptr);
         p->SetOutArc(nullptr);
@@ -552,28 +562,30 @@ void TDrawingObjects::RebuildConnections()
         t->OutArcs.clear();
     }
     if (!m_arcs.empty()) {
-        TPointCache points(*this);
+        TPointCache points(*this, twoThreadsFrom);
+        points.CompleteAll();
         for (auto *a : m_arcs)
             Resolve(*a, points);
         for (auto *a : m_arcs)
             if (a->ArcFlags & kTouchesNode)
                 Propagate(*a, points, true);
     }
+    // The lists keep their room from the last rebuild.
+    auto build = [](TStringList &list, const std::vector<std::weak_ptr<TDrawingObject>> &arcs,
+                     bool inputs) {
+        list.clear();
+        list.reserve(arcs.size());
+        for (const auto &w : arcs) {
+            const auto arc = std::static_pointer_cast<TArc>(w.lock());
+            if (!arc)
+                continue;
+            if (TDrawingObject *node = inputs ? arc->FromNode() : arc->ToNode())
+                list.push_back({ node->selfLabel(), WeakOf(node) });
+        }
+    };
     for (auto *t : m_transitions) {
-        auto build = [](const std::vector<std::weak_ptr<TDrawingObject>> &arcs, bool inputs) {
-            TStringList list;
-            list.reserve(arcs.size());
-            for (const auto &w : arcs) {
-                const auto arc = std::static_pointer_cast<TArc>(w.lock());
-                if (!arc)
-                    continue;
-                if (TDrawingObject *node = inputs ? arc->FromNode() : arc->ToNode())
-                    list.push_back({ node->selfLabel(), WeakOf(node) });
-            }
-            return list;
-        };
-        t->InIndex = build(t->InArcs, true);
-        t->OutIndex = build(t->OutArcs, false);
+        build(t->InIndex, t->InArcs, true);
+        build(t->OutIndex, t->OutArcs, false);
     }
     m_connectionsFingerprint = ConnectionsFingerprint();
 }

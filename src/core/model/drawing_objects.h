@@ -195,6 +195,8 @@ public:
 
     // --- Arc chains and connections (connections.cpp) ---
     void RebuildConnections();
+    // The same, with the point look-ups shared by two threads from this many piece ends on.
+    void RebuildConnections(std::size_t twoThreadsFrom);
     // RebuildConnections, unless the connections are still as the last one left them and
     // nothing they are computed from changed since (connections_current.cpp).
     void UpdateConnections();

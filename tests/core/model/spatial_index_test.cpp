@@ -4,6 +4,7 @@
 #include "support/globals_fixture.h"
 
 #include "model/chain_building.h"
+#include "model/point_cache.h"
 #include "model/spatial_index.h"
 
 #include <random>
@@ -23,10 +24,12 @@ void BuildRandomNet(TDrawingObjects &doc, std::uint32_t seed, int objects)
     std::mt19937 rng(seed);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     auto lattice = [&]() { return pick(0, 24) * 16; };
-    // Far-flung objects make the cells hashed instead of a plain array.
+    // Far-flung objects, some with hit rectangles reaching past the coordinate range.
     if (seed % 2) {
         Node<TPosition>(doc, 1000000000, -1000000000, "Far");
         Segment(doc, -1000000000, 16, -1000000000, 80);
+        Segment(doc, INT32_MAX, 16, INT32_MAX, 80);
+        Segment(doc, 16, INT32_MIN, 80, INT32_MIN);
     }
     for (int i = 0; i < objects; ++i) {
         const int kind = pick(0, 99);
@@ -141,10 +144,11 @@ TEST_F(SpatialIndexTest, RebuildThroughTheIndexEqualsThePlainResolution)
         TDrawingObjects indexed { nullptr, nullptr, nullptr };
         BuildRandomNet(plain, seed, 250);
         BuildRandomNet(indexed, seed, 250);
-        // Twice: the second pass starts from the links of the first.
+        // Twice: the second pass starts from the links of the first. Odd seeds share the point
+        // look-ups with a second thread.
         for (int pass = 0; pass < 2; ++pass) {
             PlainRebuild(plain);
-            indexed.RebuildConnections();
+            indexed.RebuildConnections(seed % 2 ? 0 : TPointCache::kTwoThreadsFrom);
             ASSERT_EQ(Derived(plain), Derived(indexed)) << "seed " << seed << " pass " << pass;
         }
     }
