@@ -17,18 +17,10 @@
 namespace morvane {
 namespace {
 
+using bench::fJoinFree;
+using bench::fServers;
 using bench::TBenchNet;
-
-enum TFamily { fJoinFree, fServers };
-
-// The family at about `objects` objects.
-void Build(TDrawingObjects &net, TFamily family, std::int64_t objects)
-{
-    if (family == fJoinFree)
-        bench::BuildJoinFreeModules(net, int(objects / 48));
-    else
-        bench::BuildServersAndClients(net, int(objects / 8000));
-}
+using bench::TFamily;
 
 const std::string &FileOf(TFamily family, std::int64_t objects)
 {
@@ -36,7 +28,7 @@ const std::string &FileOf(TFamily family, std::int64_t objects)
     std::string &bytes = files[{ family, objects }];
     if (bytes.empty()) {
         TBenchNet net;
-        Build(net.Net, family, objects);
+        bench::BuildFamily(net.Net, family, objects);
         bytes = WriteNetToString(net.Net);
     }
     return bytes;

@@ -42,14 +42,11 @@ double WallMs()
 int WriteAll(const std::string &dir)
 {
     for (const int objects : { 48000, 240000 })
-        for (const bool joinFree : { true, false }) {
+        for (const bench::TFamily family : { bench::fJoinFree, bench::fServers }) {
             bench::TBenchNet net;
-            if (joinFree)
-                bench::BuildJoinFreeModules(net.Net, objects / 48);
-            else
-                bench::BuildServersAndClients(net.Net, objects / 8000);
-            const std::string path
-                = dir + (joinFree ? "/joinfree-" : "/servers-") + std::to_string(objects) + ".vgn";
+            bench::BuildFamily(net.Net, family, objects);
+            const std::string path = dir + (family == bench::fJoinFree ? "/joinfree-" : "/servers-")
+                + std::to_string(objects) + ".vgn";
             std::ofstream out(path, std::ios::binary);
             out << WriteNetToString(net.Net);
             if (!out.flush()) {

@@ -128,4 +128,15 @@ inline void BuildServersAndClients(TDrawingObjects &net, int clusters)
     }
 }
 
+enum TFamily { fJoinFree, fServers };
+
+// The family at about `objects` objects.
+inline void BuildFamily(TDrawingObjects &net, TFamily family, std::int64_t objects)
+{
+    if (family == fJoinFree)
+        BuildJoinFreeModules(net, int(objects / 48));
+    else
+        BuildServersAndClients(net, int(objects / 8000));
+}
+
 } // namespace morvane::bench

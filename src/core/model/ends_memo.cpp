@@ -17,12 +17,8 @@ constexpr std::size_t kMaxDirty = 64;
 // never look as if seen in the other's last pass.
 std::atomic<std::uint64_t> g_lastPass { 0 };
 
-bool SameObject(const std::weak_ptr<TDrawingObject> &a, const std::shared_ptr<TDrawingObject> &b)
-{
-    return !a.owner_before(b) && !b.owner_before(a);
-}
-
-bool SameObject(const std::weak_ptr<TDrawingObject> &a, const std::weak_ptr<TDrawingObject> &b)
+// Whether two owning or watching pointers share one object's ownership.
+template <class Other> bool SameObject(const std::weak_ptr<TDrawingObject> &a, const Other &b)
 {
     return !a.owner_before(b) && !b.owner_before(a);
 }

@@ -62,8 +62,8 @@ private:
     bool m_twoThreads;
     // Made while the ends are gathered.
     std::optional<const TSpatialIndex> m_index;
-    // Index into m_known plus one; 0 marks a free slot. The key is compared in the entry, which
-    // is read anyway, so the table stays a quarter as large.
+    // Index into m_known plus one; 0 marks a free slot. The point is compared in the entry,
+    // which is read anyway, so the table stays a quarter as large.
     std::vector<std::uint32_t> m_slots;
     std::vector<Known> m_known;
 };
